@@ -10,9 +10,8 @@ namespace platform {
 namespace {
 
 void ShowMessageBox(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("ユキポム"), text,
                   QMessageBox::Ok);
-  box.setWindowTitle(QStringLiteral("ユキポム"));
   box.exec();
 }
 
