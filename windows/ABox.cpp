@@ -1,9 +1,124 @@
 #include "windows/ABox.h"
 
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "platform/Fonts.h"
+#include "windows/Credits.h"
+#include "windows/Placement.h"
+#include "windows/Wreath.h"
+
 TAboutBox* AboutBox = nullptr;
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) { FormCreate(); }
+namespace {
 
-void TAboutBox::FormCreate() {}
+constexpr QSize kClientSize(306, 172);
+constexpr QRect kPanelPlace(8, 8, 289, 129);
+constexpr QRect kIconPlace(123, 8, 32, 32);
+constexpr QPoint kVersionPlace(11, 49);
+constexpr QRect kOKButtonPlace(115, 143, 75, 25);
+constexpr int kBevelWidth = 2;  // the panel's two one-pixel bevels
 
-void TAboutBox::OKButtonClick() { accept(); }
+const QColor kRed(255, 0, 0);
+const QColor kYellow(255, 255, 0);
+
+QPalette PanelPalette(const QPalette& base) {
+  QPalette palette = base;
+  palette.setColor(QPalette::Window, kRed);
+  // The bevels keep the usual highlight and shadow, whatever the face colour.
+  palette.setColor(QPalette::Light, Qt::white);
+  palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+  return palette;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("ユキポムについて..."));
+  setFont(platform::ProportionalGothic());
+  setFixedSize(kClientSize);
+  BuildComponents();
+  FormCreate();
+}
+
+void TAboutBox::BuildComponents() {
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(kPanelPlace);
+  // A one-pixel sunken box draws a lowered outer bevel around a raised inner one.
+  Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Panel1->setLineWidth(1);
+  Panel1->setMidLineWidth(0);
+  Panel1->setPalette(PanelPalette(Panel1->palette()));
+  Panel1->setAutoFillBackground(true);
+  Panel1->setFocusPolicy(Qt::NoFocus);
+
+  imgIcon1 = new QLabel(Panel1);
+  imgIcon1->setObjectName(QStringLiteral("imgIcon1"));
+  imgIcon1->setGeometry(kIconPlace);
+  imgIcon1->setScaledContents(true);
+  imgIcon1->setPixmap(WreathIcon());
+
+  Version = new QLabel(Panel1);
+  Version->setObjectName(QStringLiteral("Version"));
+  Version->setTextFormat(Qt::PlainText);
+  Version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Version->setFont(platform::ProportionalGothic());
+  QPalette versionPalette = Version->palette();
+  versionPalette.setColor(QPalette::WindowText, kYellow);
+  Version->setPalette(versionPalette);
+
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setGeometry(kOKButtonPlace);
+  OKButton->setDefault(true);
+  OKButton->setFocus();
+  connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+}
+
+void TAboutBox::FormCreate() {
+  Version->setText(CreditsForDisplay());
+  PlaceVersion();
+}
+
+// The label grows to its widest line from its design place. Should a wide
+// font push it past the panel's right edge, it moves left just far enough,
+// never past the left bevel.
+void TAboutBox::PlaceVersion() {
+  Version->adjustSize();
+  const int rightmost = Panel1->width() - kBevelWidth - Version->width();
+  const int left = std::max(kBevelWidth, std::min(kVersionPlace.x(), rightmost));
+  Version->move(left, kVersionPlace.y());
+}
+
+void TAboutBox::OKButtonClick() {
+  accept();
+}
+
+int TAboutBox::ShowModal() {
+  return exec();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  if (!placed_) {
+    CentreOnScreen(*this);
+    placed_ = true;
+  }
+  QDialog::showEvent(event);
+}
+
+// The window has no cancel button, so Esc does nothing; every other key
+// takes the dialog's usual path (Enter presses the default OK button).
+void TAboutBox::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
