@@ -1,22 +1,39 @@
 #include "platform/Timer.h"
 
+#include <QTimerEvent>
+
 #include "platform/PlatformError.h"
 
-TTimer::TTimer(QObject* parent) : QObject(parent) {
-  timer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &QTimer::timeout, this, [this] {
-    if (OnTimer) OnTimer();
-  });
+TTimer::TTimer(QObject* parent) : QObject(parent) {}
+
+void TTimer::SetInterval(int milliseconds) {
+  if (milliseconds == interval_) return;
+  interval_ = milliseconds;
+  if (Enabled()) {
+    Halt();
+    Start();
+  }
 }
 
-void TTimer::SetInterval(int milliseconds) { timer_.setInterval(milliseconds); }
-
 void TTimer::SetEnabled(bool enabled) {
-  if (!enabled) {
-    timer_.stop();
-    return;
+  if (enabled == Enabled()) return;
+  if (enabled) {
+    Start();
+  } else {
+    Halt();
   }
-  if (timer_.isActive()) return;
-  timer_.start();
-  if (!timer_.isActive()) throw EPlatformError(QStringLiteral("ﾀｲﾏｰを取得できません"));
+}
+
+void TTimer::Start() {
+  timerId_ = startTimer(interval_, Qt::PreciseTimer);
+  if (timerId_ == 0) throw EPlatformError(QStringLiteral("ﾀｲﾏｰを取得できません"));
+}
+
+void TTimer::Halt() {
+  killTimer(timerId_);
+  timerId_ = 0;
+}
+
+void TTimer::timerEvent(QTimerEvent* event) {
+  if (event->timerId() == timerId_ && OnTimer) OnTimer();
 }

@@ -3,7 +3,6 @@
 // event dispatched by the message loop. It uses a precise timer so that a
 // show keeps a steady ten ticks a second.
 #include <QObject>
-#include <QTimer>
 #include <functional>
 
 class TTimer : public QObject {
@@ -13,13 +12,20 @@ class TTimer : public QObject {
 
   std::function<void()> OnTimer;
 
-  int Interval() const { return timer_.interval(); }
+  int Interval() const { return interval_; }
   void SetInterval(int milliseconds);
-  bool Enabled() const { return timer_.isActive(); }
+  bool Enabled() const { return timerId_ != 0; }
   // Enabling an enabled timer changes nothing: it keeps its rhythm. Raises
   // EPlatformError "ﾀｲﾏｰを取得できません" when no timer can be had.
   void SetEnabled(bool enabled);
 
+ protected:
+  void timerEvent(QTimerEvent* event) override;
+
  private:
-  QTimer timer_;
+  void Start();
+  void Halt();
+
+  int interval_ = 1000;
+  int timerId_ = 0;  // 0 while disabled
 };
