@@ -5,8 +5,9 @@
 
 // The largest read-me, in bytes, that the viewer accepts. Larger files are
 // refused before they are read, so a stray huge file cannot stall the
-// program; this size still opens in well under a second.
-inline constexpr qint64 kReadMeSizeLimit = 4 * 1024 * 1024;
+// program. The slowest text to lay out is a single line with no breaks; at
+// this size even that opens in about a third of a second.
+inline constexpr qint64 kReadMeSizeLimit = 512 * 1024;
 
 // The full path of "ReadMe.txt" in the program folder.
 QString ReadMePath();
