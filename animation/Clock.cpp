@@ -6,8 +6,8 @@ namespace {
 
 // The picture pair a visible point shows: frame 1 while the sprite stands
 // still, the running frame otherwise.
-const TSpriteRef& PairFor(const TSpriteCatalogue& catalogue, const TTrack& track,
-                          std::int32_t step, std::int32_t spriteFrame) {
+const TSpriteRef& PairFor(const TSpriteCatalogue& catalogue, const TTrack& track, std::int32_t step,
+                          std::int32_t spriteFrame) {
   const std::int32_t kind = track[0].X;
   const bool still = track[step] == track[step - 1];
   return catalogue.At(still ? 1 : spriteFrame, kind);

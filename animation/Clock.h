@@ -12,9 +12,9 @@ inline constexpr int kRestartThreshold = 180;  // above this the cycle restarts
 inline constexpr int kAnimationFrames = 8;
 
 struct TClockState {
-  std::int32_t Step = 0;        // timeline position, set by StartClock
-  std::int32_t SceneFrame = 1;  // frame at the start of the next drawn tick
-  std::int32_t SpriteFrame = 0; // frame counter within one drawn tick
+  std::int32_t Step = 0;         // timeline position, set by StartClock
+  std::int32_t SceneFrame = 1;   // frame at the start of the next drawn tick
+  std::int32_t SpriteFrame = 0;  // frame counter within one drawn tick
 };
 
 enum class TTickPhase { Draw, Pause, Restart };
@@ -27,7 +27,9 @@ constexpr TTickPhase PhaseOf(std::int32_t step) {
 }
 
 // The frame after `frame`, wrapping from 8 to 1.
-constexpr std::int32_t NextFrame(std::int32_t frame) { return frame % kAnimationFrames + 1; }
+constexpr std::int32_t NextFrame(std::int32_t frame) {
+  return frame % kAnimationFrames + 1;
+}
 
 // What a drawn step reads: the selected pattern, the catalogue and the globe.
 struct TScene {

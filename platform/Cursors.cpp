@@ -36,8 +36,12 @@ QCursor LoadCursorResource(const QString& path) {
   return QCursor(QPixmap::fromImage(image), hotX, hotY);
 }
 
-void SetCursor(int number, const QCursor& cursor) { Table().insert(number, cursor); }
+void SetCursor(int number, const QCursor& cursor) {
+  Table().insert(number, cursor);
+}
 
-QCursor CursorAt(int number) { return Table().value(number, QCursor(Qt::ArrowCursor)); }
+QCursor CursorAt(int number) {
+  return Table().value(number, QCursor(Qt::ArrowCursor));
+}
 
 }  // namespace platform

@@ -10,8 +10,7 @@ namespace platform {
 namespace {
 
 void ShowMessageBox(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("ユキポム"), text,
-                  QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("ユキポム"), text, QMessageBox::Ok);
   box.exec();
 }
 
@@ -22,7 +21,9 @@ ErrorPresenter& Presenter() {
 
 }  // namespace
 
-void ShowError(const QString& text) { Presenter()(text); }
+void ShowError(const QString& text) {
+  Presenter()(text);
+}
 
 ErrorPresenter SetErrorPresenter(ErrorPresenter presenter) {
   ErrorPresenter previous = Presenter();

@@ -19,8 +19,12 @@ void InstallFontSubstitutions() {
   QFont::insertSubstitution(kFixedFace, QStringLiteral("IPAGothic"));
 }
 
-QFont ProportionalGothic() { return DesignFont(kProportionalFace); }
+QFont ProportionalGothic() {
+  return DesignFont(kProportionalFace);
+}
 
-QFont FixedGothic() { return DesignFont(kFixedFace); }
+QFont FixedGothic() {
+  return DesignFont(kFixedFace);
+}
 
 }  // namespace platform

@@ -28,6 +28,8 @@ void SetProgramFolderForTesting(const QString& folder) {
   Override() = folder.isEmpty() ? QString() : WithSeparator(QDir(folder).absolutePath());
 }
 
-bool FileExists(const QString& path) { return QFileInfo(path).isFile(); }
+bool FileExists(const QString& path) {
+  return QFileInfo(path).isFile();
+}
 
 }  // namespace platform

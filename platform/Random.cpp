@@ -16,13 +16,18 @@ std::uint32_t NextState() {
 
 }  // namespace
 
-void Randomize() { SetRandomSeed(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay())); }
+void Randomize() {
+  SetRandomSeed(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
+}
 
-void SetRandomSeed(std::uint32_t seed) { state = seed; }
+void SetRandomSeed(std::uint32_t seed) {
+  state = seed;
+}
 
 int Random(int range) {
   // The high bits of an LCG are its best ones: scale them into the range.
-  return static_cast<int>((static_cast<std::uint64_t>(NextState()) * static_cast<std::uint32_t>(range)) >> 32);
+  return static_cast<int>(
+      (static_cast<std::uint64_t>(NextState()) * static_cast<std::uint32_t>(range)) >> 32);
 }
 
 }  // namespace platform

@@ -10,7 +10,9 @@ THotZone::THotZone(QWidget* parent, const QRect& place, int cursorNumber)
   RefreshCursor();
 }
 
-void THotZone::RefreshCursor() { setCursor(platform::CursorAt(cursorNumber_)); }
+void THotZone::RefreshCursor() {
+  setCursor(platform::CursorAt(cursorNumber_));
+}
 
 void THotZone::mousePressEvent(QMouseEvent* event) {
   pressed_ = event->button() == Qt::LeftButton;
@@ -18,7 +20,8 @@ void THotZone::mousePressEvent(QMouseEvent* event) {
 
 // A click is a left press and release inside the zone.
 void THotZone::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click) emit clicked();
 }

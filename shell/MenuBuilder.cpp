@@ -10,8 +10,7 @@ constexpr int kKeyCodeMask = 0xFF;
 constexpr int kShiftFlag = 0x2000;
 constexpr int kAltFlag = 0x8000;
 
-QAction* AddItem(QMenu& menu, const TMenuItemDesign& item,
-                 QHash<QString, QActionGroup*>& groups) {
+QAction* AddItem(QMenu& menu, const TMenuItemDesign& item, QHash<QString, QActionGroup*>& groups) {
   QAction* action = QString::fromUtf8(item.Caption) == QLatin1String("-")
                         ? menu.addSeparator()
                         : menu.addAction(QString::fromUtf8(item.Caption));

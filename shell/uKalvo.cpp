@@ -106,7 +106,9 @@ void TfmKalvo::ConnectHandlers() {
   tmrPlay->OnTimer = guarded(&TfmKalvo::tmrPlayTimer);
 }
 
-void TfmKalvo::SetClientSize(int width, int height) { GlobeView->setFixedSize(width, height); }
+void TfmKalvo::SetClientSize(int width, int height) {
+  GlobeView->setFixedSize(width, height);
+}
 
 void TfmKalvo::FormCreate() {
   platform::SetCursor(kHandCursor,
@@ -197,18 +199,30 @@ void TfmKalvo::miStopClick() {
   StopSong(mpKeloSong);
 }
 
-void TfmKalvo::miExitClick() { close(); }
+void TfmKalvo::miExitClick() {
+  close();
+}
 
 void TfmKalvo::SelectPatternItem(TPattern pattern, QAction* item) {
   SelectPattern(Selection, pattern);
   item->setChecked(true);
 }
 
-void TfmKalvo::miCocktailClick() { SelectPatternItem(TPattern::Cocktail, miCocktail); }
-void TfmKalvo::miUnbelieveClick() { SelectPatternItem(TPattern::Unbelieve, miUnbelieve); }
-void TfmKalvo::miHatuyukiClick() { SelectPatternItem(TPattern::Hatuyuki, miHatuyuki); }
-void TfmKalvo::miRegularClick() { SelectPatternItem(TPattern::Regular, miRegular); }
-void TfmKalvo::miTatumakiClick() { SelectPatternItem(TPattern::Tatumaki, miTatumaki); }
+void TfmKalvo::miCocktailClick() {
+  SelectPatternItem(TPattern::Cocktail, miCocktail);
+}
+void TfmKalvo::miUnbelieveClick() {
+  SelectPatternItem(TPattern::Unbelieve, miUnbelieve);
+}
+void TfmKalvo::miHatuyukiClick() {
+  SelectPatternItem(TPattern::Hatuyuki, miHatuyuki);
+}
+void TfmKalvo::miRegularClick() {
+  SelectPatternItem(TPattern::Regular, miRegular);
+}
+void TfmKalvo::miTatumakiClick() {
+  SelectPatternItem(TPattern::Tatumaki, miTatumaki);
+}
 
 void TfmKalvo::miRndClick() {
   platform::Randomize();
@@ -221,8 +235,12 @@ void TfmKalvo::SelectSongItem(int song, QAction* item) {
   SelectSong(mpKeloSong, song);
 }
 
-void TfmKalvo::miKeloSong1Click() { SelectSongItem(1, miKeloSong1); }
-void TfmKalvo::miKeloSong2Click() { SelectSongItem(2, miKeloSong2); }
+void TfmKalvo::miKeloSong1Click() {
+  SelectSongItem(1, miKeloSong1);
+}
+void TfmKalvo::miKeloSong2Click() {
+  SelectSongItem(2, miKeloSong2);
+}
 
 void TfmKalvo::N3Click() {
   if (AboutBox != nullptr) AboutBox->exec();

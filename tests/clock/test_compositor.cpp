@@ -10,11 +10,13 @@
 namespace {
 
 constexpr QRgb kBackground = 0xff204060u;
-constexpr int kSide = 4;          // fixture pictures are 4 x 4
-constexpr int kFixtureKind = 7;   // a kind with eight distinct frames
-constexpr int kBlankKind = 3;     // a kind without pictures
+constexpr int kSide = 4;         // fixture pictures are 4 x 4
+constexpr int kFixtureKind = 7;  // a kind with eight distinct frames
+constexpr int kBlankKind = 3;    // a kind without pictures
 
-QRgb FrameColour(int frame) { return 0xff000000u | static_cast<QRgb>(frame * 0x10); }
+QRgb FrameColour(int frame) {
+  return 0xff000000u | static_cast<QRgb>(frame * 0x10);
+}
 
 QImage Filled(QRgb colour, int side = kSide) {
   QImage image(side, side, QImage::Format_RGB32);
@@ -129,9 +131,8 @@ void TestCompositor::hiddenPointTestsXOnlyAndDoesNotCount() {
 // ahead of it becomes visible, it moves on two.
 void TestCompositor::aNewlyShownTrackAheadMovesTheFrameOnByTwo() {
   Fixture fixture;
-  const std::vector<TTrack> tracks{
-      Track(kFixtureKind, {{6, {5, 25}}}),
-      Track(kFixtureKind, {{4, {5, 5}}, {5, {6, 6}}, {6, {7, 7}}})};
+  const std::vector<TTrack> tracks{Track(kFixtureKind, {{6, {5, 25}}}),
+                                   Track(kFixtureKind, {{4, {5, 5}}, {5, {6, 6}}, {6, {7, 7}}})};
   TClockState clock;
   QImage offscreen(40, 40, QImage::Format_RGB32);
   const TScene scene{tracks.data(), 2, fixture.catalogue, fixture.globe};
@@ -169,9 +170,9 @@ void TestCompositor::stampIsMaskAndThenPictureOr() {
   TClockState clock;
   QImage offscreen(40, 40, QImage::Format_RGB32);
   ComposeStep(clock, 2, {tracks.data(), 1, fixture.catalogue, fixture.globe}, offscreen);
-  QCOMPARE(offscreen.pixel(11, 11), 0xff0f0f0fu);   // inside the shape: the picture
-  QCOMPARE(offscreen.pixel(10, 10), kBackground);   // mask white there: background
-  QCOMPARE(offscreen.pixel(14, 14), kBackground);   // outside the picture
+  QCOMPARE(offscreen.pixel(11, 11), 0xff0f0f0fu);  // inside the shape: the picture
+  QCOMPARE(offscreen.pixel(10, 10), kBackground);  // mask white there: background
+  QCOMPARE(offscreen.pixel(14, 14), kBackground);  // outside the picture
 }
 
 void TestCompositor::laterTrackWinsInsideItsShape() {

@@ -90,7 +90,9 @@ void TestMainWindow::init() {
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
-void TestMainWindow::cleanup() { window_.reset(); }
+void TestMainWindow::cleanup() {
+  window_.reset();
+}
 
 void TestMainWindow::menuTreeIsAsDesigned() {
   const QList<ExpectedItem> expected = ExpectedMenuTree();
@@ -147,8 +149,7 @@ void TestMainWindow::clientAreaIsTheGlobeAndFixed() {
   QCOMPARE(window_->font().pixelSize(), 12);
 
   // The window shows the globe picture itself.
-  QCOMPARE(globe->grab().toImage().convertToFormat(QImage::Format_RGB32),
-           window_->imgBack.Bitmap);
+  QCOMPARE(globe->grab().toImage().convertToFormat(QImage::Format_RGB32), window_->imgBack.Bitmap);
 }
 
 void TestMainWindow::hotZonesSitOverTheBaublesWithTheHand() {
@@ -166,8 +167,8 @@ void TestMainWindow::hotZonesSitOverTheBaublesWithTheHand() {
 void TestMainWindow::hotZoneClicksReachTheirHandlersAndNothingElseDoes() {
   TfmKalvo& window = *window_;
   // Around the zones, inside the globe: nothing happens.
-  for (const QPoint where : {QPoint(111, 300), QPoint(137, 300), QPoint(150, 300),
-                             QPoint(177, 300), QPoint(148, 150), QPoint(5, 5)}) {
+  for (const QPoint where : {QPoint(111, 300), QPoint(137, 300), QPoint(150, 300), QPoint(177, 300),
+                             QPoint(148, 150), QPoint(5, 5)}) {
     QTest::mouseClick(window.GlobeView, Qt::LeftButton, {}, where);
   }
   QVERIFY(!window.tmrPlay->Enabled());
