@@ -20,7 +20,9 @@ constexpr QRect kPanelPlace(8, 8, 289, 129);
 constexpr QRect kIconPlace(123, 8, 32, 32);
 constexpr QPoint kVersionPlace(11, 49);
 constexpr QRect kOKButtonPlace(115, 143, 75, 25);
-constexpr int kBevelWidth = 2;  // the panel's two one-pixel bevels
+// From the panel's outer edge to the credits: its two one-pixel bevels and
+// a little air, so no letter touches them.
+constexpr int kTextGap = 5;
 
 const QColor kRed(255, 0, 0);
 const QColor kYellow(255, 255, 0);
@@ -87,14 +89,18 @@ void TAboutBox::FormCreate() {
   PlaceVersion();
 }
 
-// The label grows to its widest line from its design place. Should a wide
-// font push it past the panel's right edge, it moves left just far enough,
-// never past the left bevel.
+// The label grows to its widest line and its lines from its design place.
+// Should a font with wider or taller letters push it past the panel's right
+// or bottom edge, it moves left or up just far enough to keep a small gap to
+// the bevels, but never over the bevels or the wreath.
 void TAboutBox::PlaceVersion() {
   Version->adjustSize();
-  const int rightmost = Panel1->width() - kBevelWidth - Version->width();
-  const int left = std::max(kBevelWidth, std::min(kVersionPlace.x(), rightmost));
-  Version->move(left, kVersionPlace.y());
+  const QRect inside = Panel1->rect().adjusted(kTextGap, kTextGap, -kTextGap, -kTextGap);
+  const int left =
+      std::max(inside.left(), std::min(kVersionPlace.x(), inside.right() + 1 - Version->width()));
+  const int top = std::max(kIconPlace.bottom() + 1 + kTextGap,
+                           std::min(kVersionPlace.y(), inside.bottom() + 1 - Version->height()));
+  Version->move(left, top);
 }
 
 void TAboutBox::OKButtonClick() {
