@@ -25,8 +25,6 @@ QString DecodeUtf8(const QByteArray& bytes, bool* valid) {
   return text;
 }
 
-}  // namespace
-
 QString DecodeShiftJis(const QByteArray& bytes) {
   iconv_t raw = iconv_open("UTF-8", "CP932");
   if (raw == reinterpret_cast<iconv_t>(-1)) return QString::fromLocal8Bit(bytes);
@@ -52,6 +50,8 @@ QString DecodeShiftJis(const QByteArray& bytes) {
   out.truncate(static_cast<qsizetype>(outPos - out.data()));
   return QString::fromUtf8(out);
 }
+
+}  // namespace
 
 QString DecodeText(const QByteArray& bytes) {
   // A byte-order mark says UTF-8 outright: any faults after it become

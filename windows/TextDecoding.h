@@ -8,6 +8,3 @@
 #include <QString>
 
 QString DecodeText(const QByteArray& bytes);
-
-// The code page 932 decoder on its own, for bytes known not to be UTF-8.
-QString DecodeShiftJis(const QByteArray& bytes);
