@@ -243,12 +243,9 @@ void TfmKalvo::miKeloSong2Click() {
 }
 
 void TfmKalvo::N3Click() {
-  if (AboutBox != nullptr) AboutBox->exec();
+  if (AboutBox != nullptr) AboutBox->ShowModal();
 }
 
 void TfmKalvo::miReadMeClick() {
-  if (fmReadMe == nullptr) return;
-  fmReadMe->show();
-  fmReadMe->raise();
-  fmReadMe->activateWindow();
+  if (fmReadMe != nullptr) fmReadMe->ShowModeless();
 }
