@@ -3,7 +3,6 @@
 // start-up not stopping the window from being made.
 #include <QAction>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 #include "platform/ErrorHandler.h"
