@@ -145,7 +145,7 @@ int ColourDistance(QRgb a, QRgb b) {
   return 2 * dr * dr + 4 * dg * dg + 3 * db * db;
 }
 
-TPalette BuildGlobePalette(const THistogram& histogram) {
+TPalette FitPalette(const THistogram& histogram) {
   std::vector<TSample> samples;
   samples.reserve(histogram.size());
   for (const auto& [colour, weight] : histogram) samples.push_back({colour, weight});

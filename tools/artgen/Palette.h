@@ -25,7 +25,7 @@ using THistogram = std::map<QRgb, double>;
 
 // The fixed entries plus 236 colours fitted to `histogram` by median cut and
 // a few rounds of k-means refinement. Fully deterministic.
-TPalette BuildGlobePalette(const THistogram& histogram);
+TPalette FitPalette(const THistogram& histogram);
 
 class TNearestColour {
  public:

@@ -1,0 +1,15 @@
+#pragma once
+// The application icon, the About window's wreath and the hand cursor.
+#include <QImage>
+#include <QPoint>
+
+namespace artgen {
+
+inline constexpr int kIconSize = 32;
+inline constexpr QPoint kCursorHotSpot{15, 2};  // the tip of the raised finger
+
+QImage DrawMainIcon();    // opaque RGB32: the globe's figure's head on black
+QImage DrawWreathIcon();  // opaque RGB32: a Christmas wreath on black
+QImage DrawHandCursor();  // ARGB32: white hand, black outline, transparent around
+
+}  // namespace artgen
