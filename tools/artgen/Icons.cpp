@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <QtMath>
+#include <array>
+#include <string_view>
 
 #include "tools/artgen/GlobeScene.h"
 #include "tools/artgen/Shapes.h"
@@ -26,19 +28,35 @@ QImage Shrunk(const QImage& large) {
       .convertToFormat(QImage::Format_RGB32);
 }
 
-// The hand as white areas; the outline is every pixel next to them, which
-// also draws the creases between the curled fingers.
-constexpr QRect kHandWhite[] = {
-    {15, 2, 1, 1},   // fingertip, rounded by the outline
-    {14, 3, 3, 13},  // raised index finger
-    {10, 10, 3, 6},  // curled middle finger
-    {6, 11, 3, 5},   // curled ring finger
-    {3, 13, 2, 3},   // curled little finger
-    {3, 16, 19, 8},  // palm
-    {18, 15, 7, 4},  // thumb, out to the right
-    {25, 16, 1, 2},  // its rounded end
-    {5, 25, 17, 4},  // cuff
+// The hand, pixel by pixel: '#' black outline, 'o' white, '.' clear. The
+// raised finger's white tip is the hot spot.
+constexpr std::array<std::string_view, kIconSize> kHand = {
+    "................................", "..............###...............",
+    ".............#ooo#..............", ".............#ooo#..............",
+    ".............#ooo#..............", ".............#ooo#..............",
+    ".............#ooo#..............", ".............#ooo#..............",
+    ".............#ooo#..............", "..........####ooo#..............",
+    ".........#ooo#ooo#..............", "......####ooo#ooo#..............",
+    ".....#ooo#ooo#ooo#..............", "..####ooo#ooo#ooo#..............",
+    ".#ooo#ooo#ooo#ooo########.......", ".#ooo#ooo#ooo#ooo#oooooo#.......",
+    ".#ooooooooooooooooooooooo#......", ".#oooooooooooooooooooooo#.......",
+    ".#ooooooooooooooooo#####........", ".#ooooooooooooooooo#............",
+    ".#ooooooooooooooooo#............", "..#oooooooooooooooo#............",
+    "..#oooooooooooooooo#............", "...#ooooooooooooooo#............",
+    "...#ooooooooooooooo#............", "..###################...........",
+    "..#ooooooooooooooooo#...........", "..#ooooooooooooooooo#...........",
+    "..#ooooooooooooooooo#...........", "..###################...........",
+    "................................", "................................",
 };
+
+constexpr bool RowsAreIconWide() {
+  for (std::string_view row : kHand)
+    if (row.size() != kIconSize) return false;
+  return true;
+}
+static_assert(RowsAreIconWide());
+static_assert(kHand[kCursorHotSpot.y()][kCursorHotSpot.x()] == 'o');
+static_assert(kHand[kCursorHotSpot.y() - 1][kCursorHotSpot.x()] == '#');
 
 }  // namespace
 
@@ -60,14 +78,18 @@ QImage DrawWreathIcon() {
   QPainter p(&large);
   p.setRenderHint(QPainter::Antialiasing);
   const QPointF centre(64, 62);
+  // A dark bed of needles under the leaves, so the ring reads as full.
+  p.setPen(QPen(QColor(14, 70, 34), 24));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(centre, 44, 44);
   // Leaves in two staggered rings around the centre.
   for (int ring = 0; ring < 2; ++ring) {
-    for (int i = 0; i < 16; ++i) {
-      const double angle = i * 22.5 + ring * 11.25;
+    for (int i = 0; i < 18; ++i) {
+      const double angle = i * 20.0 + ring * 10.0;
       const double rad = qDegreesToRadians(angle);
       const double r = ring == 0 ? 40 : 46;
       const QPointF stem(centre.x() + r * std::cos(rad), centre.y() + r * std::sin(rad));
-      DrawHollyLeaf(p, stem, 26, angle + (ring == 0 ? 70 : 110));
+      DrawHollyLeaf(p, stem, 28, angle + (ring == 0 ? 70 : 110));
     }
   }
   // Small yellow and white decorations among the leaves.
@@ -103,22 +125,13 @@ QImage DrawWreathIcon() {
 }
 
 QImage DrawHandCursor() {
-  QImage white(kIconSize, kIconSize, QImage::Format_ARGB32);
-  white.fill(Qt::transparent);
-  for (const QRect& area : kHandWhite)
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x) white.setPixel(x, y, qRgb(255, 255, 255));
-
-  QImage cursor = white;
+  QImage cursor(kIconSize, kIconSize, QImage::Format_ARGB32);
+  cursor.fill(Qt::transparent);
   for (int y = 0; y < kIconSize; ++y) {
     for (int x = 0; x < kIconSize; ++x) {
-      if (qAlpha(white.pixel(x, y)) != 0) continue;
-      const QRect around(x - 1, y - 1, 3, 3);
-      bool touches = false;
-      for (int ny = around.top(); ny <= around.bottom(); ++ny)
-        for (int nx = around.left(); nx <= around.right(); ++nx)
-          touches |= white.valid(nx, ny) && qAlpha(white.pixel(nx, ny)) != 0;
-      if (touches) cursor.setPixel(x, y, qRgb(0, 0, 0));
+      const char c = kHand[static_cast<size_t>(y)][static_cast<size_t>(x)];
+      if (c == '#') cursor.setPixel(x, y, qRgb(0, 0, 0));
+      if (c == 'o') cursor.setPixel(x, y, qRgb(255, 255, 255));
     }
   }
   return cursor;
