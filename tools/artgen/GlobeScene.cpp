@@ -10,8 +10,8 @@ namespace artgen {
 namespace {
 
 const QColor kCapRed(196, 34, 44);
-const QColor kFur(236, 238, 245);
-const QColor kFurShade(176, 188, 212);
+const QColor kFur(226, 230, 242);
+const QColor kFurShade(166, 178, 206);
 const QColor kSkin(244, 200, 168);
 
 void DrawGround(QPainter& p) {

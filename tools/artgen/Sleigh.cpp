@@ -121,8 +121,12 @@ void Rider(QPainter& p) {
   p.setPen(QPen(kLine, 1));
   p.setBrush(QColor(248, 210, 180));
   p.drawEllipse(QPointF(70.5, 12), 3.8, 3.8);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(20, 12, 12));
+  p.drawEllipse(QPointF(68.6, 11.6), 0.8, 0.9);
+  p.setPen(QPen(kLine, 1));
   p.setBrush(kFur);
-  p.drawEllipse(QPointF(70, 15.4), 3, 2.2);
+  p.drawEllipse(QPointF(69.6, 16), 2.6, 1.8);
   // Red cap, its tip blown back by the speed.
   QPainterPath cap;
   cap.moveTo(66.5, 10.5);
