@@ -17,8 +17,11 @@ constexpr int kAttempts = 20000;
 Style StyleFor(const std::string& pattern, int kind) {
   Style s;
   if (pattern == "Cocktail") {
-    s.speedSpread = 0.55;
-    s.meander = 10;
+    s.speedSpread = 0.25;
+    s.meander = 24;
+    s.sway = 1.5;
+    s.gusts = 0.14;
+    s.lulls = 0.25;
     s.cap = 21.6;
   } else if (pattern == "Hatuyuki") {
     if (kind == 1) {
@@ -27,7 +30,7 @@ Style StyleFor(const std::string& pattern, int kind) {
       s.cap = 19.3;
     } else {
       s.speedSpread = 0.45;
-      s.meander = 14;
+      s.meander = 8;
       s.cap = 11.8;
     }
   } else if (pattern == "Regular") {
@@ -39,23 +42,29 @@ Style StyleFor(const std::string& pattern, int kind) {
       s.wobble = 1.5;
       s.cap = 16.9;
     } else {
-      s.speedSpread = 0.55;
-      s.meander = 11;
+      s.speedSpread = 0.2;
+      s.meander = 30;
+      s.sway = 4.5;
+      s.gusts = 0.13;
+      s.lulls = 0.12;
       s.cap = 27.8;
     }
   } else if (pattern == "Tatumaki") {
     if (kind == 11 || kind == 12) {
       s.shape = Shape::Pass;
       s.falling = false;
-      s.speedSpread = 0.35;
+      s.speedSpread = 0.55;
       s.meander = 0;
-      s.wobble = 6;
+      s.wobble = 8;
+      s.bumps = 2.0;
       s.cap = 12.8;
       s.bandTop = 86;
       s.bandBottom = 116;
     } else {
-      s.speedSpread = 0.5;
-      s.meander = 9;
+      s.speedSpread = 0.25;
+      s.meander = 18;
+      s.gusts = 0.12;
+      s.lulls = 0.25;
       s.cap = 19.0;
     }
   }
@@ -112,7 +121,10 @@ std::string Meets(const PatternInput& in, int track, const Path& path,
 
 std::string CheckDrawn(const PatternInput& in, const ScheduleRow& row, const Plan& plan,
                        const Style& style, const Path& path) {
-  std::set<int> planted = PinnedSteps(in, row.track);
+  // A planted move runs between two fixed points; only those may exceed the cap.
+  std::set<int> planted;
+  for (int s : PinnedSteps(in, row.track))
+    if (plan.anchors.count(s - 1)) planted.insert(s);
   const auto rises = StepsOf(in.rises, row.track);
   for (int s : rises) planted.insert(s + 1);
   std::string why = CheckStillSteps(path, plan);

@@ -47,6 +47,21 @@ std::vector<double> IrregularWeights(int n, double spread, Rng& rng) {
   return w;
 }
 
+// Move weights that keep to a steady pace most of the time, with spells of
+// dawdling and short gusts, as snow does in moving air.
+std::vector<double> GustyWeights(int n, const Style& style, Rng& rng) {
+  auto w = IrregularWeights(n, style.speedSpread, rng);
+  double pace = 1.0;
+  for (int i = 0; i < n; ++i) {
+    if (i == 0 || rng.Unit() < 0.35) {
+      const double roll = rng.Unit();
+      pace = roll < style.gusts ? style.gustPace : roll < style.gusts + style.lulls ? 0.45 : 1.0;
+    }
+    w[i] *= pace;
+  }
+  return w;
+}
+
 // A random swing that is zero at both ends of the stretch.
 struct Swing {
   double c[4] = {0, 0, 0, 0};
@@ -67,15 +82,21 @@ std::vector<Real> DrawStretch(Pt a, Pt b, int n, const Style& style, Rng& rng) {
     for (int i = 0; i < n; ++i)
       weights.push_back(0.3 + std::sin(kPi * (i + 0.5) / n) * std::exp(style.speedSpread * g[i]));
   } else {
-    weights = IrregularWeights(n, style.speedSpread, rng);
+    weights = GustyWeights(n, style, rng);
   }
   const auto u = Progress(weights);
   const double reach = std::min(1.5, std::sqrt(n / 30.0));
   const Swing side(style.meander * reach, rng);
   const Swing updown(style.wobble * reach, rng);
+  const auto bumps = SmoothNoise(n, 0.6, rng);
+  const auto sways = SmoothNoise(n, 0.5, rng);
   std::vector<Real> out;
-  for (double t : u) {
-    Real r{a.x + (b.x - a.x) * t + side.At(t), a.y + (b.y - a.y) * t + updown.At(t)};
+  for (int i = 0; i < n; ++i) {
+    const double t = u[i];
+    const double fade = std::sqrt(std::sin(kPi * t));
+    const double bump = style.bumps * bumps[i] * fade;
+    const double sway = style.sway * sways[i] * fade;
+    Real r{a.x + (b.x - a.x) * t + side.At(t) + sway, a.y + (b.y - a.y) * t + updown.At(t) + bump};
     if (style.shape == Shape::Pass)
       r.y = std::clamp(r.y, double(style.bandTop), double(style.bandBottom));
     out.push_back(r);
@@ -197,9 +218,9 @@ std::vector<Polar> OrbKeys(Pt from, double t0, Pt end, double tEnd, OrbWay way, 
   const double tTop = rng.Uniform(44, 62);
   const double tUp = tTop * rng.Uniform(0.45, 0.6);
   keys.push_back(
-      {tUp - rng.Uniform(5, 9), r.up - r.riseSign * rng.Uniform(18, 35), rng.Uniform(88, 118)});
+      {tUp - rng.Uniform(5, 9), r.up - r.riseSign * rng.Uniform(18, 35), rng.Uniform(76, 104)});
   keys.push_back(
-      {tUp + rng.Uniform(4, 8), r.up + r.riseSign * rng.Uniform(18, 35), rng.Uniform(88, 118)});
+      {tUp + rng.Uniform(4, 8), r.up + r.riseSign * rng.Uniform(18, 35), rng.Uniform(76, 104)});
   // The top: Y 31 to 42 somewhere near the glass.
   const double topAngle = r.top + rng.Uniform(-38, 38);
   const double topY = rng.Uniform(33, 41.5);
@@ -207,21 +228,37 @@ std::vector<Polar> OrbKeys(Pt from, double t0, Pt end, double tEnd, OrbWay way, 
       std::min(125.0, (kCentreY - topY) / std::abs(std::sin(topAngle * kPi / 180)));
   keys.push_back({tTop, topAngle, topRadius});
   const double tDown = rng.Uniform(std::min(tTop + 30, tEnd - 22), tEnd - 22);
-  const int wanders = int((tDown - tTop) / 28);
+  const int wanders = int((tDown - tTop) / 40);
   for (int i = 1; i <= wanders; ++i) {
     const double t = tTop + (tDown - 6 - tTop) * i / (wanders + 1.0);
-    keys.push_back({t, r.top + rng.Uniform(-60, 60), rng.Uniform(72, 122)});
+    keys.push_back({t, r.top + rng.Uniform(-35, 35), rng.Uniform(70, 112)});
   }
   keys.push_back(
-      {tDown - rng.Uniform(4, 7), r.down - r.sinkSign * rng.Uniform(18, 35), rng.Uniform(88, 118)});
+      {tDown - rng.Uniform(4, 7), r.down - r.sinkSign * rng.Uniform(18, 35), rng.Uniform(76, 104)});
   keys.push_back(
-      {tDown + rng.Uniform(4, 7), r.down + r.sinkSign * rng.Uniform(18, 35), rng.Uniform(88, 118)});
+      {tDown + rng.Uniform(4, 7), r.down + r.sinkSign * rng.Uniform(18, 35), rng.Uniform(76, 104)});
   if (tEnd - tDown > 36)
     keys.push_back({(tDown + tEnd) / 2 + rng.Uniform(-4, 4),
                     (keys.back().angle + EndAngle(way, end)) / 2 + rng.Uniform(-20, 20),
-                    rng.Uniform(80, 120)});
+                    rng.Uniform(74, 108)});
   keys.push_back({tEnd, EndAngle(way, end), FromCentre(end)});
   return keys;
+}
+
+// Pins become keys of the curve at the time the orb passes them, replacing
+// the random keys close by; each pin's angle is unwrapped to the turn the
+// curve is on there.
+void AddPins(std::vector<Polar>& keys, const std::vector<Polar>& pins) {
+  for (Polar pin : pins) {
+    const double around = Monotone(keys, &Polar::angle, pin.t);
+    pin.angle += 360.0 * std::round((around - pin.angle) / 360.0);
+    std::erase_if(keys, [&](const Polar& k) {
+      return &k != &keys.front() && &k != &keys.back() && std::abs(k.t - pin.t) < 6;
+    });
+    keys.insert(std::upper_bound(keys.begin(), keys.end(), pin,
+                                 [](const Polar& a, const Polar& b) { return a.t < b.t; }),
+                pin);
+  }
 }
 
 void DrawOrb(const Plan& plan, OrbWay way, Path& path, Rng& rng) {
@@ -231,19 +268,27 @@ void DrawOrb(const Plan& plan, OrbWay way, Path& path, Rng& rng) {
   while (fixed + 1 < steps.size() && plan.anchors.count(steps[fixed + 1])) ++fixed;
   for (std::size_t i = 0; i <= fixed; ++i) path[steps[i]] = plan.anchors.at(steps[i]);
   const Pt end = plan.anchors.at(steps.back());
-  const auto keys =
-      OrbKeys(path[steps[fixed]], double(fixed), end, double(steps.size() - 1), way, rng);
-  const auto warp = Progress(IrregularWeights(int(steps.size() - 1 - fixed), 0.45, rng));
+  auto keys = OrbKeys(path[steps[fixed]], double(fixed), end, double(steps.size() - 1), way, rng);
+  const auto warp = Progress(IrregularWeights(int(steps.size() - 1 - fixed), 0.25, rng));
   const auto jx = SmoothNoise(int(steps.size()), 0.8, rng);
   const auto jy = SmoothNoise(int(steps.size()), 0.8, rng);
+  auto timeOf = [&](std::size_t i) {
+    return fixed + warp[i - fixed - 1] * (steps.size() - 1 - fixed);
+  };
+  std::vector<Polar> pins;
+  for (std::size_t i = fixed + 1; i + 1 < steps.size(); ++i)
+    if (const auto pin = plan.anchors.find(steps[i]); pin != plan.anchors.end())
+      pins.push_back({timeOf(i), AngleOf(pin->second), FromCentre(pin->second)});
+  AddPins(keys, pins);
   for (std::size_t i = fixed + 1; i + 1 < steps.size(); ++i) {
-    const double t = fixed + warp[i - fixed - 1] * (steps.size() - 1 - fixed);
+    const double t = timeOf(i);
     const double a = Monotone(keys, &Polar::angle, t) * kPi / 180;
     const double rad = Monotone(keys, &Polar::radius, t);
     Pt p = Round(
-        {kCentreX + rad * std::cos(a) + 1.2 * jx[i], kCentreY + rad * std::sin(a) + 1.2 * jy[i]});
+        {kCentreX + rad * std::cos(a) + 0.5 * jx[i], kCentreY + rad * std::sin(a) + 0.5 * jy[i]});
     if (p.y == int(kCentreY)) p.y += path[steps[i - 1]].y > kCentreY ? 1 : -1;
     if (p == path[steps[i - 1]]) p.x += 1;
+    if (const auto pin = plan.anchors.find(steps[i]); pin != plan.anchors.end()) p = pin->second;
     path[steps[i]] = p;
   }
   path[steps.back()] = end;
@@ -271,8 +316,8 @@ namespace {
 std::vector<double> FallLengths(int moves, double distance, bool slowStart, bool softLanding,
                                 Rng& rng) {
   std::vector<double> len(moves);
-  const int head = slowStart ? rng.Int(1, std::min(3, moves / 4)) : 0;
-  const int tail = std::min(rng.Int(2, 5), moves - head - 2);
+  const int head = slowStart ? rng.Int(1, 2) : 0;
+  const int tail = std::min(rng.Int(1, 3), moves - head - 2);
   double slow = 0;
   for (int i = 0; i < head; ++i) slow += len[i] = rng.Uniform(4, 9.2);
   for (int i = 0; i < tail; ++i) {

@@ -20,6 +20,11 @@ struct Style {
   double speedSpread = 0.5;         // how irregular the move lengths are
   double meander = 6.0;             // sideways swing in px
   double wobble = 0.0;              // up-and-down swing in px
+  double bumps = 0.0;               // small irregular up-and-down steps in px
+  double sway = 0.0;                // small irregular sideways steps in px
+  double gusts = 0.0;               // share of spells at gust pace
+  double gustPace = 2.2;            // how much faster a gust is than the steady pace
+  double lulls = 0.0;               // share of spells at half pace
   double cap = 20.0;                // the longest move allowed outside planted moves
   int bandTop = 0, bandBottom = 0;  // Pass: the band the sleigh keeps to
 };
