@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "Checks.h"
+#include "MeteorFall.h"
 #include "Plan.h"
 #include "Random.h"
 #include "Shapes.h"

@@ -37,7 +37,8 @@ QImage PatternPicture(const AuthoredPattern& pattern, const QImage& globe) {
   painter.setRenderHint(QPainter::Antialiasing);
   for (const Path& path : pattern.tracks) {
     const QColor colour = KindColour(path[0].x);
-    painter.setPen(QPen(colour, 1.2));
+    const bool sleigh = path[0].x == 11 || path[0].x == 12;  // drawn bold: the zigzag reads
+    painter.setPen(QPen(colour, sleigh ? 2.5 : 1.2));
     for (int s = 2; s <= kSteps; ++s)
       if (Visible(path[s]) && Visible(path[s - 1]))
         painter.drawLine(QPointF(path[s - 1].x, path[s - 1].y), QPointF(path[s].x, path[s].y));

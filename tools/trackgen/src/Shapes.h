@@ -33,7 +33,4 @@ struct Style {
 // still step of the plan, but has not been checked yet.
 Path DrawTrack(const Plan& plan, const Style& style, OrbWay way, Rng& rng);
 
-// Draws a Meteor shower track: twinkles, one nearly straight fall, twinkles.
-Path DrawMeteor(const MeteorRow& row, const PatternInput& in, Rng& rng);
-
 }  // namespace trackgen
