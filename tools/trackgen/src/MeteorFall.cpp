@@ -13,10 +13,12 @@ namespace {
 std::vector<double> FallLengths(int moves, double distance, bool slowStart, bool softLanding,
                                 Rng& rng) {
   std::vector<double> len(moves);
-  const int head = slowStart ? rng.Int(1, 2) : 0;
-  const int tail = std::min(rng.Int(1, 3), moves - head - 2);
+  const int head = slowStart ? 1 + (rng.Unit() < 0.25) + (rng.Unit() < 0.1) : 0;
+  // Most falls brake within a move or two; now and then one takes longer.
+  const int braking = 1 + (rng.Unit() < 0.3) + (rng.Unit() < 0.1) + 2 * (rng.Unit() < 0.05);
+  const int tail = std::min(braking, moves - head - 2);
   double slow = 0;
-  for (int i = 0; i < head; ++i) slow += len[i] = rng.Uniform(4, 9.2);
+  for (int i = 0; i < head; ++i) slow += len[i] = rng.Uniform(2.5, 8.5);
   for (int i = 0; i < tail; ++i) {
     const double last = softLanding ? rng.Uniform(5.6, 7.6) : rng.Uniform(1.4, 4.6);
     const double v = i == 0 ? last : std::min(9.3, last + i * rng.Uniform(1.0, 2.5));
@@ -26,7 +28,7 @@ std::vector<double> FallLengths(int moves, double distance, bool slowStart, bool
   double bump = 0;
   std::vector<double> shape(middle);
   for (int i = 0; i < middle; ++i)
-    bump += shape[i] = (0.55 + std::sin(kPi * (i + 0.5) / middle)) * std::exp(0.18 * rng.Normal());
+    bump += shape[i] = (2.5 + std::sin(kPi * (i + 0.5) / middle)) * std::exp(0.18 * rng.Normal());
   const double scale = std::max(0.0, distance - slow) / bump;
   for (int i = 0; i < middle; ++i) len[head + i] = shape[i] * scale;
   return len;
