@@ -20,9 +20,9 @@ Style StyleFor(const std::string& pattern, int kind) {
   if (pattern == "Cocktail") {
     s.speedSpread = 0.25;
     s.meander = 24;
-    s.sway = 1.5;
+    s.sway = 2.2;
     s.gusts = 0.14;
-    s.lulls = 0.25;
+    s.lulls = 0.2;
     s.cap = 21.6;
   } else if (pattern == "Hatuyuki") {
     if (kind == 1) {
