@@ -13,6 +13,8 @@ namespace trackgen {
 namespace {
 
 constexpr int kAttempts = 20000;
+// The longest fall move outside the planted one.
+constexpr double kFallCap = 38.5;
 
 // How each kind of sprite moves in each pattern.
 Style StyleFor(const std::string& pattern, int kind) {
@@ -178,7 +180,7 @@ Path AuthorMeteor(const PatternInput& in, int patternIndex, const MeteorRow& row
     Rng rng(StreamSeed(seed, patternIndex, row.track, attempt));
     path = DrawMeteor(row, in, rng);
     std::string why = CheckRegion(path, in.region);
-    if (why.empty()) why = CheckMoves(path, 38.5, StepsOf(in.moves, row.track));
+    if (why.empty()) why = CheckMoves(path, kFallCap, StepsOf(in.moves, row.track));
     // A fall given point by point is kept as given.
     if (why.empty() && !in.telling.count(row.track))
       why = CheckFall(path, row, in.slowStarts.count(row.track) > 0,
