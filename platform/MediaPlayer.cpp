@@ -46,6 +46,9 @@ struct TMediaPlayer::TPlayback {
   }
 
   void OpenDevice(const SDL_AudioSpec& wanted, SDL_AudioSpec& obtained) {
+    // SDL would otherwise turn SIGINT and SIGTERM into quit events that no
+    // one reads, and the program could no longer be ended by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw EPlatformError(errors::kNoAudioOutput);
     AudioStarted = true;
     SDL_AudioSpec request{};

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <functional>
 
 #include "music/uSong.h"
@@ -200,6 +201,22 @@ class TestSongPlayer : public QObject {
     }
     SelectSong(player, 1);
     QCOMPARE(player.Mode(), TMPModes::mpStopped);
+  }
+
+  // The audio back end must not take SIGTERM and SIGINT away from the
+  // program, or it could no longer be ended by them. SDL only takes signals
+  // whose handler is the default, so the test hands them the default first.
+  void an_open_song_leaves_the_termination_signals_alone() {
+    const auto term = std::signal(SIGTERM, SIG_DFL), interrupt = std::signal(SIGINT, SIG_DFL);
+    {
+      TMediaPlayer player;
+      LoadSong(player, 1);
+      QCOMPARE(player.Mode(), TMPModes::mpStopped);
+      QVERIFY(std::signal(SIGTERM, SIG_DFL) == SIG_DFL);
+      QVERIFY(std::signal(SIGINT, SIG_DFL) == SIG_DFL);
+    }
+    std::signal(SIGTERM, term);
+    std::signal(SIGINT, interrupt);
   }
 
   void closing_a_playing_song_and_the_closed_player_refuses_commands() {
