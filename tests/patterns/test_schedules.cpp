@@ -229,6 +229,8 @@ class TestSchedules : public QObject {
                    {149, 39},
                    {146, 41},
                    {143, 43}});
+    // The second flake's first move, which the show's opening frames show.
+    ComparePoints(Cocktail().Table[1], 0, {{8, 0}, {202, 42}, {202, 45}});
     ComparePoints(Hatuyuki().Table[0], 0,
                   {{1, 0},
                    {146, 272},
