@@ -2,13 +2,24 @@
 // A fresh main window driven tick by tick, recording what reaches the window.
 #include <QList>
 #include <QObject>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "platform/Canvas.h"
+#include "platform/ProgramFolder.h"
 #include "shell/GlobeView.h"
 #include "shell/uKalvo.h"
 
+// The window reads its optional files from an empty folder, so the show is
+// silent and no song or read-me on disk affects it.
+inline const QTemporaryDir& EmptyProgramFolder() {
+  static QTemporaryDir folder;
+  platform::SetProgramFolderForTesting(folder.path());
+  return folder;
+}
+
 struct TShowFixture {
+  const QTemporaryDir& folder = EmptyProgramFolder();
   std::unique_ptr<TfmKalvo> window = std::make_unique<TfmKalvo>();
   int presentations = 0;
   const QImage* lastPresented = nullptr;
