@@ -7,30 +7,43 @@ namespace {
 
 using Pixel = std::uint32_t;
 
+// The part of a picture drawn at (x, y) that lands on the surface.
+struct TClip {
+  int left, top, right, bottom;
+  bool Empty() const { return left >= right || top >= bottom; }
+};
+
+TClip ClipTo(const QImage& surface, int x, int y, const QImage& picture) {
+  return {std::max(x, 0), std::max(y, 0), std::min(x + picture.width(), surface.width()),
+          std::min(y + picture.height(), surface.height())};
+}
+
+// Applies `combine` to every row of the clipped area. The row pointers are
+// computed once, so a small sprite costs little more than its pixels.
+template <typename RowCombine>
+void CombineRows(QImage& surface, const QImage& picture, int x, int y, const TClip& clip,
+                 RowCombine combine) {
+  const qsizetype dstStride = surface.bytesPerLine();
+  const qsizetype srcStride = picture.bytesPerLine();
+  uchar* dst = surface.bits() + clip.top * dstStride + clip.left * qsizetype(sizeof(Pixel));
+  const uchar* src = picture.constBits() + (clip.top - y) * srcStride +
+                     (clip.left - x) * qsizetype(sizeof(Pixel));
+  const int width = clip.right - clip.left;
+  for (int row = clip.top; row < clip.bottom; ++row, dst += dstStride, src += srcStride) {
+    combine(reinterpret_cast<Pixel*>(dst), reinterpret_cast<const Pixel*>(src), width);
+  }
+}
+
 void CopyRow(Pixel* dst, const Pixel* src, int count) {
   std::memcpy(dst, src, static_cast<std::size_t>(count) * sizeof(Pixel));
 }
 
-void AndRow(Pixel* dst, const Pixel* src, int count) {
+void AndRow(Pixel* __restrict dst, const Pixel* __restrict src, int count) {
   for (int i = 0; i < count; ++i) dst[i] &= src[i];
 }
 
-void OrRow(Pixel* dst, const Pixel* src, int count) {
+void OrRow(Pixel* __restrict dst, const Pixel* __restrict src, int count) {
   for (int i = 0; i < count; ++i) dst[i] |= src[i];
-}
-
-using RowOperation = void (*)(Pixel*, const Pixel*, int);
-
-RowOperation RowOperationFor(TCopyMode mode) {
-  switch (mode) {
-    case TCopyMode::cmSrcAnd:
-      return AndRow;
-    case TCopyMode::cmSrcPaint:
-      return OrRow;
-    case TCopyMode::cmSrcCopy:
-      break;
-  }
-  return CopyRow;
 }
 
 }  // namespace
@@ -41,17 +54,17 @@ TCanvas::TCanvas(QImage& surface) : surface_(surface) {
 
 void TCanvas::Draw(int x, int y, const QImage& picture) {
   Q_ASSERT(picture.format() == QImage::Format_RGB32);
-  const int left = std::max(x, 0);
-  const int top = std::max(y, 0);
-  const int right = std::min(x + picture.width(), surface_.width());
-  const int bottom = std::min(y + picture.height(), surface_.height());
-  if (left >= right || top >= bottom) return;
-
-  const RowOperation apply = RowOperationFor(CopyMode);
-  const int width = right - left;
-  for (int row = top; row < bottom; ++row) {
-    auto* dst = reinterpret_cast<Pixel*>(surface_.scanLine(row)) + left;
-    const auto* src = reinterpret_cast<const Pixel*>(picture.constScanLine(row - y)) + (left - x);
-    apply(dst, src, width);
+  const TClip clip = ClipTo(surface_, x, y, picture);
+  if (clip.Empty()) return;
+  switch (CopyMode) {
+    case TCopyMode::cmSrcAnd:
+      CombineRows(surface_, picture, x, y, clip, AndRow);
+      break;
+    case TCopyMode::cmSrcPaint:
+      CombineRows(surface_, picture, x, y, clip, OrRow);
+      break;
+    case TCopyMode::cmSrcCopy:
+      CombineRows(surface_, picture, x, y, clip, CopyRow);
+      break;
   }
 }
