@@ -9,7 +9,6 @@
 #include "platform/Fonts.h"
 #include "windows/Credits.h"
 #include "windows/Placement.h"
-#include "windows/Wreath.h"
 
 TAboutBox* AboutBox = nullptr;
 
@@ -65,7 +64,7 @@ void TAboutBox::BuildComponents() {
   imgIcon1->setObjectName(QStringLiteral("imgIcon1"));
   imgIcon1->setGeometry(kIconPlace);
   imgIcon1->setScaledContents(true);
-  imgIcon1->setPixmap(WreathIcon());
+  imgIcon1->setPixmap(QPixmap(QStringLiteral(":/assets/imgIcon1.ico")));
 
   Version = new QLabel(Panel1);
   Version->setObjectName(QStringLiteral("Version"));
