@@ -70,19 +70,21 @@ int main(int argc, char* argv[]) {
     tick();
   };
   double cpuAtStart = 0, minRss = 1e9, maxRss = 0;
+  const auto sampleRss = [&] {
+    const double rss = ResidentMegabytes();
+    minRss = std::min(minRss, rss);
+    maxRss = std::max(maxRss, rss);
+  };
   QElapsedTimer elapsed;
+  QTimer sampler;
+  QObject::connect(&sampler, &QTimer::timeout, sampleRss);
   QTimer::singleShot(500, [&] {
     program.MainWindow.miPlayClick();
     cpuAtStart = CpuSeconds();
     elapsed.start();
+    sampleRss();
+    sampler.start(5000);
   });
-  QTimer sampler;
-  QObject::connect(&sampler, &QTimer::timeout, [&] {
-    const double rss = ResidentMegabytes();
-    minRss = std::min(minRss, rss);
-    maxRss = std::max(maxRss, rss);
-  });
-  sampler.start(5000);
   QTimer::singleShot(500 + seconds * 1000, [&] {
     const double wall = static_cast<double>(elapsed.nsecsElapsed()) * 1e-9;
     const double cpu = CpuSeconds() - cpuAtStart;
@@ -91,7 +93,8 @@ int main(int argc, char* argv[]) {
     std::printf("cpu: %.2f s user+system = %.2f %% of one core\n", cpu, 100 * cpu / wall);
     std::printf("resident memory: %.1f to %.1f MB (now %.1f MB)\n", minRss, maxRss,
                 ResidentMegabytes());
+    std::fflush(stdout);
     program.MainWindow.close();
   });
-  return QApplication::exec();
+  return program.Run();
 }
