@@ -14,10 +14,11 @@ namespace errors = platform::media_errors;
 
 namespace {
 
-// About 10 ms of sound per device buffer keeps Play and Stop prompt.
+// About 20 ms of sound per device buffer: Play and Stop are heard at once,
+// and the audio thread wakes only some fifty times a second.
 Uint16 BufferFrames(int freq) {
   Uint16 frames = 64;
-  while (frames < freq / 100) frames = static_cast<Uint16>(frames * 2);
+  while (frames < freq / 50) frames = static_cast<Uint16>(frames * 2);
   return frames;
 }
 
