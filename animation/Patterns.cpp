@@ -22,10 +22,14 @@ constexpr std::array<TPattern, kPatternCount> kByRandomIndex{
 
 }  // namespace
 
-const std::array<TPatternEntry, kPatternCount>& PatternRegistry() { return kRegistry; }
+const std::array<TPatternEntry, kPatternCount>& PatternRegistry() {
+  return kRegistry;
+}
 
 const TPatternEntry& PatternEntry(TPattern pattern) {
   return kRegistry[static_cast<int>(pattern)];
 }
 
-TPattern PatternByRandomIndex(int r) { return kByRandomIndex.at(r); }
+TPattern PatternByRandomIndex(int r) {
+  return kByRandomIndex.at(r);
+}

@@ -10,10 +10,10 @@ enum class TPattern { Cocktail, Unbelieve, Hatuyuki, Regular, Tatumaki };
 
 struct TPatternEntry {
   TPattern Pattern;
-  const TTrack* Table;    // the constant table itself, never a copy
-  std::int32_t Count;     // its exact number of tracks
-  const char* MenuItem;   // component name of its menu item
-  int RandomIndex;        // the value of the random pick that selects it
+  const TTrack* Table;   // the constant table itself, never a copy
+  std::int32_t Count;    // its exact number of tracks
+  const char* MenuItem;  // component name of its menu item
+  int RandomIndex;       // the value of the random pick that selects it
 };
 
 inline constexpr int kPatternCount = 5;

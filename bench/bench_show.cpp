@@ -2,15 +2,15 @@
 // the first paint of the globe, the tick rhythm, the CPU it costs and its
 // resident memory. Run it on a real display (or under xvfb-run):
 //   bench_show [seconds]      (default 60)
+#include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
-#include <time.h>
-#include <unistd.h>
 
 #include "shell/GlobeView.h"
 #include "shell/Program.h"
@@ -40,7 +40,8 @@ double ResidentMegabytes() {
   QFile statm("/proc/self/statm");
   if (!statm.open(QIODevice::ReadOnly)) return -1;
   const long pages = statm.readAll().split(' ').value(1).toLong();
-  return static_cast<double>(pages) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+  return static_cast<double>(pages) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+         (1024.0 * 1024.0);
 }
 
 // Notes the moment the globe is first painted.

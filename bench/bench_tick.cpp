@@ -90,9 +90,9 @@ void BM_WholeCycle(benchmark::State& state) {
   }
   state.counters["allocs/tick"] = static_cast<double>(allocations.load() - before) /
                                   static_cast<double>(state.iterations() * kTrackSteps);
-  state.counters["avg tick"] = benchmark::Counter(
-      static_cast<double>(state.iterations() * kTrackSteps),
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["avg tick"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * kTrackSteps),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   state.SetLabel(pattern.MenuItem);
 }
 BENCHMARK(BM_WholeCycle)->DenseRange(0, kPatternCount - 1);
@@ -106,8 +106,12 @@ void* operator new(std::size_t size) {
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -26,8 +26,8 @@ void CombineRows(QImage& surface, const QImage& picture, int x, int y, const TCl
   const qsizetype dstStride = surface.bytesPerLine();
   const qsizetype srcStride = picture.bytesPerLine();
   uchar* dst = surface.bits() + clip.top * dstStride + clip.left * qsizetype(sizeof(Pixel));
-  const uchar* src = picture.constBits() + (clip.top - y) * srcStride +
-                     (clip.left - x) * qsizetype(sizeof(Pixel));
+  const uchar* src =
+      picture.constBits() + (clip.top - y) * srcStride + (clip.left - x) * qsizetype(sizeof(Pixel));
   const int width = clip.right - clip.left;
   for (int row = clip.top; row < clip.bottom; ++row, dst += dstStride, src += srcStride) {
     combine(reinterpret_cast<Pixel*>(dst), reinterpret_cast<const Pixel*>(src), width);

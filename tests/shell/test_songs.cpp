@@ -69,7 +69,9 @@ void TestSongs::init() {
   errors_.clear();
 }
 
-void TestSongs::cleanup() { platform::SetProgramFolderForTesting({}); }
+void TestSongs::cleanup() {
+  platform::SetProgramFolderForTesting({});
+}
 
 void TestSongs::songItemsSwitchWithoutPlaying() {
   Write(folder_.filePath("KeloSong1.wav"), TinyWav());
