@@ -9,37 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 #include "shell/uKalvo.h"
-
-namespace {
-
-// A short, valid 16-bit mono PCM WAV file of silence.
-QByteArray TinyWav(int samples = 8000) {
-  QByteArray data(samples * 2, '\0');
-  QByteArray wav;
-  const auto u32 = [&](quint32 v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
-  const auto u16 = [&](quint16 v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
-  wav.append("RIFF");
-  u32(36 + static_cast<quint32>(data.size()));
-  wav.append("WAVEfmt ");
-  u32(16);
-  u16(1);  // PCM
-  u16(1);  // mono
-  u32(8000);
-  u32(16000);
-  u16(2);
-  u16(16);
-  wav.append("data");
-  u32(static_cast<quint32>(data.size()));
-  return wav + data;
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-}  // namespace
+#include "tests/music/WavFixture.h"
 
 class TestSongs : public QObject {
   Q_OBJECT
@@ -74,8 +44,8 @@ void TestSongs::cleanup() {
 }
 
 void TestSongs::songItemsSwitchWithoutPlaying() {
-  Write(folder_.filePath("KeloSong1.wav"), TinyWav());
-  Write(folder_.filePath("KeloSong2.wav"), TinyWav());
+  WriteFile(folder_.filePath("KeloSong1.wav"), SongWav(1000));
+  WriteFile(folder_.filePath("KeloSong2.wav"), SongWav(1000));
   TfmKalvo window;
   QCOMPARE(window.mpKeloSong.FileName, folder_.filePath("KeloSong1.wav"));
   QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpStopped);
@@ -90,7 +60,7 @@ void TestSongs::songItemsSwitchWithoutPlaying() {
 }
 
 void TestSongs::playStartsAndStopStopsTheSongWithTheMenuGreyedBetween() {
-  Write(folder_.filePath("KeloSong1.wav"), TinyWav(80000));
+  WriteFile(folder_.filePath("KeloSong1.wav"), SongWav(10000));
   TfmKalvo window;
   window.miPlayClick();
   QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpPlaying);
@@ -113,7 +83,7 @@ void TestSongs::missingSongIsSilentAndQuiet() {
 }
 
 void TestSongs::refusedSongAtStartUpIsReportedAndTheWindowStillBuilds() {
-  Write(folder_.filePath("KeloSong1.wav"), "not a song at all");
+  WriteFile(folder_.filePath("KeloSong1.wav"), "not a song at all");
   TfmKalvo window;
   QCOMPARE(errors_.size(), 1);
   QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpNotReady);
