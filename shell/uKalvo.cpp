@@ -4,12 +4,12 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 
 #include "music/uSong.h"
 #include "platform/Cursors.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Fonts.h"
+#include "platform/Placement.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 #include "shell/GlobeView.h"
@@ -143,11 +143,7 @@ void TfmKalvo::closeEvent(QCloseEvent* event) {
 void TfmKalvo::showEvent(QShowEvent* event) {
   if (!shownOnce_) {
     shownOnce_ = true;
-    if (const QScreen* screen = this->screen()) {
-      QRect frame = frameGeometry();
-      frame.moveCenter(screen->availableGeometry().center());
-      move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
   }
   QMainWindow::showEvent(event);
 }

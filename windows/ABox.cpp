@@ -8,7 +8,7 @@
 
 #include "platform/Fonts.h"
 #include "windows/Credits.h"
-#include "windows/Placement.h"
+#include "platform/Placement.h"
 
 TAboutBox* AboutBox = nullptr;
 

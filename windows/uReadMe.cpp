@@ -6,7 +6,7 @@
 
 #include "platform/ErrorHandler.h"
 #include "platform/Fonts.h"
-#include "windows/Placement.h"
+#include "platform/Placement.h"
 #include "windows/ReadMeFile.h"
 
 TfmReadMe* fmReadMe = nullptr;

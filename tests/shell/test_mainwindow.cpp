@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -145,6 +146,8 @@ void TestMainWindow::clientAreaIsTheGlobeAndFixed() {
   QVERIFY(flags & Qt::WindowMinimizeButtonHint);
   QVERIFY(flags & Qt::WindowSystemMenuHint);
   QCOMPARE(window_->windowTitle(), QStringLiteral("ユキポム"));
+  const QPoint screenCentre = window_->screen()->availableGeometry().center();
+  QVERIFY((window_->frameGeometry().center() - screenCentre).manhattanLength() <= 1);
   QCOMPARE(window_->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
   QCOMPARE(window_->font().pixelSize(), 12);
 

@@ -1,4 +1,4 @@
-#include "windows/Placement.h"
+#include "platform/Placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
