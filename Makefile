@@ -1,34 +1,86 @@
-# Two entry points for a fresh Debian 12 machine:
-#   make run    installs what is missing, builds, starts the globe
+# Two entry points for a fresh Debian 12 machine, run as the desktop user:
+#   make run    installs what is missing, builds the program, starts the globe
 #   make test   installs what is missing, builds, runs every test headless
+# and, for developers: make bench, make deb, make pictures, make format.
 BUILD ?= build
+DEB_BUILD ?= build-deb
+# Only apt-get needs root: a desktop user gets it through sudo, a root shell
+# (as in CI) runs it directly. Nothing else runs as root.
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libsdl2-dev \
-            fonts-ipafont-gothic xvfb xauth imagemagick x11-apps x11-utils libbenchmark-dev \
-            sox clang-format
 
-.PHONY: setup build run test bench format
+# The Debian packages the project needs to build, test and package itself.
+# One a line, in alphabetical order.
+PACKAGES := \
+	appstream \
+	clang-format \
+	cmake \
+	desktop-file-utils \
+	dpkg-dev \
+	file \
+	fonts-ipafont-gothic \
+	g++ \
+	imagemagick \
+	libbenchmark-dev \
+	libgl-dev \
+	libsdl2-dev \
+	lintian \
+	make \
+	man-db \
+	ninja-build \
+	pkg-config \
+	qt6-base-dev \
+	sox \
+	strace \
+	x11-apps \
+	x11-utils \
+	xauth \
+	xvfb \
+	# end of PACKAGES
+
+.PHONY: setup configure build run test bench deb pictures format
 setup:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	    | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
-	  echo "installing:$$missing"; \
+	  echo "installing:" $$missing; \
 	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	  $(SUDO) DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-build: setup
-	cmake -S . -B $(BUILD) -G Ninja
+configure: setup
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_OPTIONS)
+
+build: configure
 	cmake --build $(BUILD)
 
-run: build
+# Only the program and the files it reads beside itself.
+run: configure
+	cmake --build $(BUILD) --target yukipom-runtime
 	$(BUILD)/bin/yukipom
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure
 
+bench: CMAKE_OPTIONS += -DYUKIPOM_BUILD_BENCHMARKS=ON
 bench: build
 	for b in $(BUILD)/bin/bench_*; do $$b; done
+
+# yukipom_<version>_<arch>.deb in $(DEB_BUILD), built with Debian's hardening
+# flags, then checked by lintian.
+deb: setup
+	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
+	cmake -S . -B $(DEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	  -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(DEB_BUILD)
+	cd $(DEB_BUILD) && cpack
+	lintian --fail-on error $(DEB_BUILD)/yukipom_*.deb
+
+# The README's screenshot and animated picture, drawn by the preview tool.
+pictures: CMAKE_OPTIONS += -DYUKIPOM_BUILD_TOOLS=ON
+pictures: configure
+	cmake --build $(BUILD) --target readme-pictures
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i

@@ -4,6 +4,9 @@
 # bar shows the globe picture pixel for pixel and that the title is right.
 # usage: screenshot_test.sh <yukipom executable> <imgBack.bmp> <work folder>
 set -euo pipefail
+# xwininfo and xprop print the Japanese title as escapes outside a UTF-8
+# locale; C.UTF-8 is on every Debian system, whatever the caller's locale.
+export LC_ALL=C.UTF-8
 program=$1 globe=$2 work=$3
 mkdir -p "$work"
 

@@ -60,15 +60,21 @@ static_assert(kHand[kCursorHotSpot.y() - 1][kCursorHotSpot.x()] == '#');
 
 }  // namespace
 
+void DrawMainIconFigure(QPainter& p, double side) {
+  p.save();
+  // The head spans about (70, 28)-(250, 232) in the scene.
+  const double scale = side / 204.0;
+  p.scale(scale, scale);
+  p.translate(-58, -28);
+  DrawFigureHead(p);
+  p.restore();
+}
+
 QImage DrawMainIcon() {
   QImage large = Large();
   QPainter p(&large);
   p.setRenderHint(QPainter::Antialiasing);
-  // The head spans about (70, 28)-(250, 232) in the scene.
-  const double scale = kLargeIcon / 204.0;
-  p.scale(scale, scale);
-  p.translate(-58, -28);
-  DrawFigureHead(p);
+  DrawMainIconFigure(p, kLargeIcon);
   p.end();
   return Shrunk(large);
 }
