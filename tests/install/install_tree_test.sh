@@ -61,7 +61,10 @@ for _ in $(seq 300); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done
-kill "$pid" 2>/dev/null || true
+# The first pid in the trace is the program's; ending strace would only
+# detach from it.
+program_pid=$(awk 'NR == 1 {print $1}' "$trace")
+[ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
 wait "$pid" 2>/dev/null || true
 grep -q "$song_opened" "$trace" || fail "the program did not open $real/KeloSong1.wav"
 grep -q "$readme_found" "$trace" || fail "the program did not find $real/ReadMe.txt"
