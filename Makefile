@@ -43,6 +43,10 @@ setup:
 	    | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "installing:" $$missing; \
+	  if [ -n "$(SUDO)" ] && ! command -v sudo >/dev/null; then \
+	    echo "apt-get needs root and sudo is not installed: see the README's first steps"; \
+	    exit 1; \
+	  fi; \
 	  $(SUDO) apt-get update -qq && \
 	  $(SUDO) DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi

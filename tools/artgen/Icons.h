@@ -8,7 +8,7 @@ namespace artgen {
 inline constexpr int kIconSize = 32;
 inline constexpr QPoint kCursorHotSpot{15, 2};  // the tip of the raised finger
 
-QImage DrawMainIcon();    // opaque RGB32: the globe's figure's head on black
+QImage DrawMainIcon();  // opaque RGB32: the globe's figure's head on black
 
 // Paints the main icon's figure, the head, to fill a square `side` pixels
 // wide at the painter's origin, over whatever is there.
