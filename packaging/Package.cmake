@@ -6,11 +6,13 @@ set(CPACK_PACKAGE_NAME yukipom)
 set(CPACK_PACKAGE_VENDOR "Yukipom Works")
 set(CPACK_PACKAGE_CONTACT "雪野ぽむ太 <yukipom@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "musical Christmas snow globe")
-set(CPACK_PACKAGE_DESCRIPTION
-  "A small window shows a Christmas snow globe. Press Play and snowflakes, \
-sparkles, glowing orbs, girls in white, a reindeer sleigh, gift boxes and \
-teddy bears move through one of five choreographies while a song loops \
-alongside. The menus are in Japanese.")
+# One line of the control file per line here: Debian wants them under 80
+# columns, and CPack does not wrap them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "A small window shows a Christmas snow globe. Press Play and snowflakes,"
+  "sparkles, glowing orbs, girls in white, a reindeer sleigh, gift boxes and"
+  "teddy bears move through one of five choreographies while a song loops"
+  "alongside. The menus are in Japanese.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
