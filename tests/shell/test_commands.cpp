@@ -4,13 +4,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
-#include <functional>
+#include <utility>
 
 #include "animation/Patterns.h"
 #include "platform/Fonts.h"
 #include "platform/Random.h"
-#include "shell/HotZone.h"
-#include "tests/clock/ShowFixture.h"
+#include "tests/fixtures/ShowFixture.h"
 
 namespace {
 
@@ -24,17 +23,18 @@ void Prepare(TShowFixture& show, Start start) {
   show.Tick(start == Start::Drawing ? 20 : 155);
 }
 
-void Issue(TfmKalvo& window, Command command, Route route) {
+void Issue(const TShowFixture& show, Command command, Route route) {
   const bool play = command == Command::Play;
   switch (route) {
     case Route::Item:
-      window.MenuItems.value(play ? "miPlay" : "miStop")->trigger();
+      show.probe.Item(play ? "miPlay" : "miStop")->trigger();
       break;
     case Route::Shortcut:
-      QTest::keyClick(&window, play ? Qt::Key_P : Qt::Key_S, Qt::ControlModifier);
+      QTest::keyClick(show.window.get(), play ? Qt::Key_P : Qt::Key_S, Qt::ControlModifier);
       break;
     case Route::HotZone:
-      QTest::mouseClick(play ? window.Image1 : window.Image2, Qt::LeftButton, {}, QPoint(10, 10));
+      QTest::mouseClick(play ? show.probe.PlayZone() : show.probe.StopZone(), Qt::LeftButton, {},
+                        QPoint(10, 10));
       break;
   }
 }
@@ -60,48 +60,53 @@ class TestCommands : public QObject {
 };
 
 void TestCommands::playAndStopInBothStates_data() {
-  QTest::addColumn<int>("start");
-  QTest::addColumn<int>("command");
-  QTest::addColumn<int>("route");
-  const char* starts[] = {"stopped", "drawing", "in the pause"};
-  const char* commands[] = {"Play", "Stop"};
-  const char* routes[] = {"item", "shortcut", "hot zone"};
-  for (int s = 0; s < 3; ++s)
-    for (int c = 0; c < 2; ++c)
-      for (int r = 0; r < 3; ++r)
-        QTest::addRow("%s %s by %s", commands[c], starts[s], routes[r]) << s << c << r;
+  QTest::addColumn<Start>("start");
+  QTest::addColumn<Command>("command");
+  QTest::addColumn<Route>("route");
+  const std::pair<Start, const char*> starts[] = {
+      {Start::Stopped, "stopped"}, {Start::Drawing, "drawing"}, {Start::Pausing, "in the pause"}};
+  const std::pair<Command, const char*> commands[] = {{Command::Play, "Play"},
+                                                      {Command::Stop, "Stop"}};
+  const std::pair<Route, const char*> routes[] = {
+      {Route::Item, "item"}, {Route::Shortcut, "shortcut"}, {Route::HotZone, "hot zone"}};
+  for (const auto& [start, startName] : starts)
+    for (const auto& [command, commandName] : commands)
+      for (const auto& [route, routeName] : routes)
+        QTest::addRow("%s %s by %s", commandName, startName, routeName)
+            << start << command << route;
 }
 
 void TestCommands::playAndStopInBothStates() {
-  QFETCH(int, start);
-  QFETCH(int, command);
-  QFETCH(int, route);
+  QFETCH(Start, start);
+  QFETCH(Command, command);
+  QFETCH(Route, route);
   TShowFixture show;
   show.window->show();
   QVERIFY(QTest::qWaitForWindowExposed(show.window.get()));
   show.window->activateWindow();
-  Prepare(show, static_cast<Start>(start));
-  const int sceneFrame = show.window->Clock.SceneFrame;
+  Prepare(show, start);
+  const int sceneFrame = show.window->ClockState().SceneFrame;
   const int presentations = show.presentations;
 
-  Issue(*show.window, static_cast<Command>(command), static_cast<Route>(route));
+  Issue(show, command, route);
 
-  TfmKalvo& window = *show.window;
-  if (static_cast<Command>(command) == Command::Play) {
-    QVERIFY(window.tmrPlay->Enabled());
-    QVERIFY(!window.miSnowType->isEnabled());
-    QVERIFY(!window.miMusic->isEnabled());
-    QCOMPARE(window.Clock.Step, 1);
-    QCOMPARE(window.Clock.SceneFrame, sceneFrame);  // starting never resets the frame
+  const TfmKalvo& window = *show.window;
+  if (command == Command::Play) {
+    QVERIFY(window.ShowRunning());
+    QVERIFY(!show.probe.Item("miSnowType")->isEnabled());
+    QVERIFY(!show.probe.Item("miMusic")->isEnabled());
+    QCOMPARE(window.ClockState().Step, 1);
+    QCOMPARE(window.ClockState().SceneFrame, sceneFrame);  // starting never resets the frame
     show.Tick();
-    QCOMPARE(*window.Offscreen, show.Expected({{7, NextFrame(sceneFrame), {157, 27}},
-                                               {8, NextFrame(NextFrame(sceneFrame)), {202, 42}}}));
+    QCOMPARE(*show.probe.Offscreen(),
+             show.Expected({{7, NextFrame(sceneFrame), {157, 27}},
+                            {8, NextFrame(NextFrame(sceneFrame)), {202, 42}}}));
   } else {
-    QVERIFY(!window.tmrPlay->Enabled());
-    QVERIFY(window.miSnowType->isEnabled());
-    QVERIFY(window.miMusic->isEnabled());
+    QVERIFY(!window.ShowRunning());
+    QVERIFY(show.probe.Item("miSnowType")->isEnabled());
+    QVERIFY(show.probe.Item("miMusic")->isEnabled());
     QCOMPARE(show.presentations, presentations + 1);  // the plain globe, in every state
-    QCOMPARE(show.lastPresented, &window.imgBack.Bitmap);
+    QCOMPARE(show.lastPresented, &show.probe.Globe());
   }
 }
 
@@ -111,52 +116,52 @@ void TestCommands::greyedMenusDoNotOpen() {
   QVERIFY(QTest::qWaitForWindowExposed(show.window.get()));
   show.window->miPlayClick();
   QMenuBar* bar = show.window->menuBar();
-  for (QAction* greyed : {show.window->miSnowType, show.window->miMusic}) {
+  for (QAction* greyed : {show.probe.Item("miSnowType"), show.probe.Item("miMusic")}) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(greyed).center());
     QVERIFY(!greyed->menu()->isVisible());
   }
 }
 
 void TestCommands::patternItemsSelectTheirPatternAndTurnRandomOff_data() {
-  QTest::addColumn<QString>("item");
-  QTest::addColumn<int>("pattern");
+  QTest::addColumn<QByteArray>("item");
+  QTest::addColumn<TPattern>("pattern");
   QTest::addColumn<int>("tracks");
-  QTest::newRow("White Xmas") << "miCocktail" << int(TPattern::Cocktail) << 40;
-  QTest::newRow("Meteor shower") << "miUnbelieve" << int(TPattern::Unbelieve) << 20;
-  QTest::newRow("Snow fairy") << "miHatuyuki" << int(TPattern::Hatuyuki) << 28;
-  QTest::newRow("Express delivery") << "miRegular" << int(TPattern::Regular) << 35;
-  QTest::newRow("Present") << "miTatumaki" << int(TPattern::Tatumaki) << 24;
+  QTest::newRow("White Xmas") << QByteArray("miCocktail") << TPattern::Cocktail << 40;
+  QTest::newRow("Meteor shower") << QByteArray("miUnbelieve") << TPattern::Unbelieve << 20;
+  QTest::newRow("Snow fairy") << QByteArray("miHatuyuki") << TPattern::Hatuyuki << 28;
+  QTest::newRow("Express delivery") << QByteArray("miRegular") << TPattern::Regular << 35;
+  QTest::newRow("Present") << QByteArray("miTatumaki") << TPattern::Tatumaki << 24;
 }
 
 void TestCommands::patternItemsSelectTheirPatternAndTurnRandomOff() {
-  QFETCH(QString, item);
-  QFETCH(int, pattern);
+  QFETCH(QByteArray, item);
+  QFETCH(TPattern, pattern);
   QFETCH(int, tracks);
   TShowFixture show;
   TfmKalvo& window = *show.window;
   window.miRndClick();
-  QVERIFY(window.Selection.RandomMode);
+  QVERIFY(window.PatternSelection().RandomMode);
 
-  window.MenuItems.value(item)->trigger();
-  QVERIFY(!window.Selection.RandomMode);
-  QCOMPARE(window.Selection.CurrentPattern, TableOf(static_cast<TPattern>(pattern)));
-  QCOMPARE(window.Selection.TrackCount, tracks);
-  QVERIFY(window.MenuItems.value(item)->isChecked());
-  QVERIFY(!window.miRnd->isChecked());
-  QVERIFY(!window.tmrPlay->Enabled());  // selecting draws nothing and starts nothing
-  QCOMPARE(window.Clock.Step, 0);
+  show.probe.Item(item)->trigger();
+  QVERIFY(!window.PatternSelection().RandomMode);
+  QCOMPARE(window.PatternSelection().CurrentPattern, TableOf(pattern));
+  QCOMPARE(window.PatternSelection().TrackCount, tracks);
+  QVERIFY(show.probe.Item(item)->isChecked());
+  QVERIFY(!show.probe.Item("miRnd")->isChecked());
+  QVERIFY(!window.ShowRunning());  // selecting draws nothing and starts nothing
+  QCOMPARE(window.ClockState().Step, 0);
 }
 
 void TestCommands::randomChecksOnlyItsOwnItem() {
   TShowFixture show;
   TfmKalvo& window = *show.window;
   for (int round = 0; round < 2; ++round) {
-    window.MenuItems.value("miRnd")->trigger();
-    QVERIFY(window.Selection.RandomMode);
+    show.probe.Item("miRnd")->trigger();
+    QVERIFY(window.PatternSelection().RandomMode);
     int checked = 0;
-    for (QAction* a : window.miSnowType->menu()->actions()) checked += a->isChecked();
+    for (QAction* a : show.probe.Item("miSnowType")->menu()->actions()) checked += a->isChecked();
     QCOMPARE(checked, 1);
-    QVERIFY(window.miRnd->isChecked());
+    QVERIFY(show.probe.Item("miRnd")->isChecked());
   }
 }
 
@@ -166,11 +171,11 @@ void TestCommands::playDuringAShowKeepsTheRandomPick() {
   window.miRndClick();
   window.miPlayClick();
   show.Tick(40);
-  const TTrack* picked = window.Selection.CurrentPattern;
+  const TTrack* picked = window.PatternSelection().CurrentPattern;
   window.miPlayClick();
-  QCOMPARE(window.Clock.Step, 1);
-  QCOMPARE(window.Selection.CurrentPattern, picked);
-  QVERIFY(window.Selection.RandomMode);
+  QCOMPARE(window.ClockState().Step, 1);
+  QCOMPARE(window.PatternSelection().CurrentPattern, picked);
+  QVERIFY(window.PatternSelection().RandomMode);
 }
 
 // The command's pick and the picks of the restarts that follow continue one
@@ -183,18 +188,18 @@ void TestCommands::picksOfTheCommandAndTheRestartsAreOneSequence() {
 
   TShowFixture show;
   TfmKalvo& window = *show.window;
-  platform::SetRandomSeed(kSeed);
-  PickRandomPattern(window.Selection);
-  QList<const TTrack*> picks{window.Selection.CurrentPattern};
+  window.PickRandom(kSeed);
+  QList<const TTrack*> picks{window.PatternSelection().CurrentPattern};
+  QVERIFY(show.probe.Item("miRnd")->isChecked());
   window.miPlayClick();
   show.Tick(166);
-  picks << window.Selection.CurrentPattern;
+  picks << window.PatternSelection().CurrentPattern;
   for (int cycle = 0; cycle < 4; ++cycle) {
     show.Tick(165);
-    picks << window.Selection.CurrentPattern;
+    picks << window.PatternSelection().CurrentPattern;
   }
   QCOMPARE(picks, expected);
-  QVERIFY(window.Selection.RandomMode);
+  QVERIFY(window.PatternSelection().RandomMode);
 }
 
 QTEST_MAIN(TestCommands)

@@ -23,7 +23,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 QString ErrorOf(const std::function<void()>& load) {
   try {
     load();
-  } catch (const EPlatformError& error) {
+  } catch (const platform::EPlatformError& error) {
     return error.Text();
   }
   return QString();
@@ -31,7 +31,7 @@ QString ErrorOf(const std::function<void()>& load) {
 
 }  // namespace
 
-class ReadMeFileTest : public QObject {
+class TestReadMeFile : public QObject {
   Q_OBJECT
 
  private slots:
@@ -125,5 +125,5 @@ class ReadMeFileTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(ReadMeFileTest)
+QTEST_GUILESS_MAIN(TestReadMeFile)
 #include "test_readme_file.moc"
