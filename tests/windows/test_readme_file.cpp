@@ -6,18 +6,13 @@
 #include <QTest>
 
 #include "platform/PlatformError.h"
+#include "tests/fixtures/ScratchFolder.h"
 #include "windows/ReadMeFile.h"
 #include "windows/TextDecoding.h"
 
 namespace {
 
 const QString kReplacement(QChar(0xFFFD));
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // The text of the error `load` raises, or a null string when it raises none.
 QString ErrorOf(const std::function<void()>& load) {

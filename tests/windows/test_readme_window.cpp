@@ -32,11 +32,7 @@ class TestReadMeWindow : public QObject {
   std::unique_ptr<TfmReadMe> window_;
 
   QString Path() const { return folder_->Path(QStringLiteral("ReadMe.txt")); }
-  void Write(const QByteArray& bytes) {
-    QFile file(Path());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-  }
+  void Write(const QByteArray& bytes) const { WriteFile(Path(), bytes); }
   QString Shown() const { return window_->memReadMe->toPlainText(); }
   void Reopen() {
     window_->hide();
