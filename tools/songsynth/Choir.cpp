@@ -17,7 +17,7 @@ constexpr double kAttack = 0.1;       // a sung onset swells in
 constexpr double kRelease = 0.1;      // as long as the attack: legato notes sum to one
 constexpr double kRepeatGap = 0.035;  // a breath between two notes of one pitch
 constexpr double kFinalRelease = 1.2;
-constexpr double kSopranoGain = 1.0, kAltoGain = 0.25, kTenorGain = 0.3, kBassGain = 0.4;
+constexpr double kSopranoGain = 1.0, kAltoGain = 0.2, kTenorGain = 0.22, kBassGain = 0.3;
 
 struct TFormant {
   double Hz, Bandwidth;

@@ -116,6 +116,34 @@ double RmsDb(const std::vector<float>& mono, double from, double to) {
   return last > first ? Db(std::sqrt(sum / static_cast<double>(last - first))) : Db(0.0);
 }
 
+double TrackedPitchHz(const std::vector<float>& mono, double from, double length) {
+  constexpr double kThreshold = 0.25;
+  const std::size_t first = Frame(from, mono.size());
+  const std::size_t shortest = kRate / 1200, longest = kRate / 60;
+  const std::size_t window = Frame(length, mono.size());
+  if (first + window + longest + 1 >= mono.size()) return 0.0;
+  std::vector<double> difference(longest + 2, 0.0);
+  for (std::size_t lag = 1; lag <= longest + 1; ++lag)
+    for (std::size_t i = first; i < first + window; ++i) {
+      const double d = static_cast<double>(mono[i]) - mono[i + lag];
+      difference[lag] += d * d;
+    }
+  // Cumulative mean normalised difference; the first dip under the
+  // threshold, followed to its bottom, is the period.
+  double running = 0.0;
+  std::vector<double> normalised(longest + 2, 1.0);
+  for (std::size_t lag = 1; lag <= longest + 1; ++lag) {
+    running += difference[lag];
+    normalised[lag] = running > 0 ? difference[lag] * static_cast<double>(lag) / running : 1.0;
+  }
+  for (std::size_t lag = shortest; lag <= longest; ++lag) {
+    if (normalised[lag] >= kThreshold) continue;
+    while (lag + 1 <= longest && normalised[lag + 1] < normalised[lag]) ++lag;
+    return static_cast<double>(kRate) / static_cast<double>(lag);
+  }
+  return 0.0;
+}
+
 TBalance SpectralBalance(const std::vector<float>& mono) {
   constexpr std::size_t kSize = 4096;
   std::vector<double> power(kSize / 2, 0.0);

@@ -22,6 +22,10 @@ double ToneDb(const std::vector<float>& mono, double from, double length, double
 // RMS level in dB within [from, to) seconds.
 double RmsDb(const std::vector<float>& mono, double from, double to);
 
+// The pitch a YIN tracker hears within [from, from + length) seconds, in
+// Hz between 60 and 1200; 0 if nothing periodic is found.
+double TrackedPitchHz(const std::vector<float>& mono, double from, double length);
+
 struct TBalance {
   double CentroidHz;  // power-weighted mean frequency
   double PresenceDb;  // power between 2 and 4 kHz against the whole

@@ -50,6 +50,18 @@ void Choir(const std::string& stem) {
               Slice(song, start, start + 48 * unit),
               Slice(song, start + 48 * unit, start + 66 * unit),
               Slice(song, start + 66 * unit, start + 75 * unit));
+  // Which notes a pitch tracker on the whole mix hears as the melody.
+  const std::vector<float> mix = song.Mono();
+  int heard = 0, heardHigh = 0, high = 0;
+  for (const TNote& note : melody) {
+    const double tracked = TrackedPitchHz(mix, note.Start + 0.3 * note.Length, 0.05);
+    const bool onPitch =
+        tracked > 0 && std::abs(1200 * std::log2(tracked / NoteHz(note.Pitch))) < 50;
+    heard += onPitch;
+    if (note.Pitch >= 71) heardHigh += onPitch, ++high;
+  }
+  std::printf("pitch tracker on the mix follows the melody on %d of %zu notes, %d of %d on B4-F5\n",
+              heard, melody.size(), heardHigh, high);
   if (!Exists(stem + "-soprano.wav")) return;
   const std::vector<float> soprano = ReadWav(stem + "-soprano.wav").Mono();
   std::vector<std::vector<float>> others;
