@@ -18,10 +18,10 @@ QImage DrawOrb() {
   const QPointF centre(12, 12);
   QRadialGradient light(centre, 11);
   light.setColorAt(0, QColor(255, 255, 255));
-  light.setColorAt(0.22, QColor(255, 255, 255));
-  light.setColorAt(0.45, QColor(226, 240, 255));
-  light.setColorAt(0.72, QColor(160, 196, 248));
-  light.setColorAt(1, QColor(96, 132, 214));
+  light.setColorAt(0.3, QColor(255, 255, 255));
+  light.setColorAt(0.55, QColor(232, 242, 255));
+  light.setColorAt(0.8, QColor(174, 204, 248));
+  light.setColorAt(1, QColor(112, 146, 218));
   p.setPen(Qt::NoPen);
   p.setBrush(light);
   p.drawEllipse(centre, 10.8, 10.8);
