@@ -112,7 +112,7 @@ int TAboutBox::ShowModal() {
 
 void TAboutBox::showEvent(QShowEvent* event) {
   if (!placed_) {
-    CentreOnScreen(*this);
+    platform::CentreOnScreen(*this);
     placed_ = true;
   }
   QDialog::showEvent(event);
