@@ -63,7 +63,8 @@ void TAboutBox::BuildComponents() {
   imgIcon1 = new QLabel(Panel1);
   imgIcon1->setObjectName(QStringLiteral("imgIcon1"));
   imgIcon1->setGeometry(kIconPlace);
-  imgIcon1->setScaledContents(true);
+  // The wreath is exactly as large as its place. Drawn as it is, it becomes
+  // even blocks on a scaled screen; a stretching label would smooth it.
   imgIcon1->setPixmap(QPixmap(QStringLiteral(":/assets/imgIcon1.ico")));
 
   Version = new QLabel(Panel1);
