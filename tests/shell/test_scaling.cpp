@@ -1,11 +1,14 @@
-// Scaled screens: the hand cursor and the globe become even blocks of
-// device pixels, and a framed window is centred by its frame.
+// Scaled screens: the hand cursor, the globe and the About window's wreath
+// become even blocks of device pixels, and a framed window is centred by
+// its frame.
+#include <QLabel>
 #include <QPainter>
 #include <QtTest>
 
 #include "platform/Cursors.h"
 #include "platform/Placement.h"
 #include "shell/GlobeView.h"
+#include "windows/ABox.h"
 
 class TestScaling : public QObject {
   Q_OBJECT
@@ -13,6 +16,7 @@ class TestScaling : public QObject {
   void cursorPixelsBecomeBlocksAroundTheSameHotSpot();
   void shapeCursorsAndScaleOneStayAsTheyAre();
   void globeIsDrawnWithoutSmoothing();
+  void aboutWreathIsDrawnWithoutSmoothing();
   void frameIsCentredInTheArea_data();
   void frameIsCentredInTheArea();
 };
@@ -69,6 +73,16 @@ void TestScaling::globeIsDrawnWithoutSmoothing() {
   view.render(&screen);
   screen.setDevicePixelRatio(1);
   QVERIFY(IsBlockScaled(globe, screen, 2));
+}
+
+void TestScaling::aboutWreathIsDrawnWithoutSmoothing() {
+  TAboutBox box;
+  const QImage wreath = box.imgIcon1->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+  QImage screen(box.imgIcon1->size() * 2, QImage::Format_RGB32);
+  screen.setDevicePixelRatio(2);
+  box.imgIcon1->render(&screen);
+  screen.setDevicePixelRatio(1);
+  QVERIFY(IsBlockScaled(wreath, screen, 2));
 }
 
 void TestScaling::frameIsCentredInTheArea_data() {
