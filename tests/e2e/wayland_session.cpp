@@ -11,9 +11,8 @@
 #include <QWindow>
 #include <optional>
 
-#include "shell/GlobeView.h"
-#include "shell/HotZone.h"
 #include "shell/Program.h"
+#include "tests/fixtures/KalvoProbe.h"
 
 namespace {
 
@@ -65,14 +64,15 @@ void TestWaylandSession::playAndStopOnTheCompositor() {
   QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
   TProgram program;
   TfmKalvo& window = program.MainWindow;
+  const TKalvoProbe probe(window);
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
 
   const int scale = qRound(window.devicePixelRatio());
   QCOMPARE(scale, qEnvironmentVariableIntValue("YUKIPOM_EXPECTED_SCALE"));
-  QCOMPARE(window.GlobeView->size(), QSize(298, 369));
-  const QImage globe = window.imgBack.Bitmap.scaled(window.imgBack.Bitmap.size() * scale,
-                                                    Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  QCOMPARE(probe.GlobeView()->size(), QSize(298, 369));
+  const QImage globe = probe.Globe().scaled(probe.Globe().size() * scale, Qt::IgnoreAspectRatio,
+                                            Qt::FastTransformation);
 
   // The globe appears pixel for pixel, every pixel a scale x scale block.
   std::optional<QPoint> place;
@@ -82,13 +82,13 @@ void TestWaylandSession::playAndStopOnTheCompositor() {
   const QRect area(*place, globe.size());
 
   // Play through its hot zone: a composed frame replaces the plain globe.
-  QTest::mouseClick(window.Image1, Qt::LeftButton, {}, window.Image1->rect().center());
+  QTest::mouseClick(probe.PlayZone(), Qt::LeftButton, {}, probe.PlayZone()->rect().center());
   QTRY_VERIFY_WITH_TIMEOUT((shot = Screenshot(), shot.copy(area) != globe), 20000);
   QCOMPARE(shot.copy(area).size(), globe.size());
   Keep(shot, QStringLiteral("wayland_scale%1_playing").arg(scale));
 
   // Stop through its hot zone: the plain globe again.
-  QTest::mouseClick(window.Image2, Qt::LeftButton, {}, window.Image2->rect().center());
+  QTest::mouseClick(probe.StopZone(), Qt::LeftButton, {}, probe.StopZone()->rect().center());
   QTRY_VERIFY_WITH_TIMEOUT(
       (shot = Screenshot(), shot.copy(area) == globe.convertToFormat(shot.format())), 20000);
 }
