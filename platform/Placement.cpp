@@ -18,9 +18,13 @@ namespace {
 // Qt reads that property only after certain configure events, so it can
 // hold on to a frame read before the window manager had set it.
 std::optional<QMargins> AnnouncedFrame(const QWidget& window) {
+  // Other platforms may offer the X11 interface too, without a connection.
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11 || !window.windowHandle()) return std::nullopt;
+  if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !window.windowHandle()) {
+    return std::nullopt;
+  }
   xcb_connection_t* connection = x11->connection();
+  if (connection == nullptr) return std::nullopt;
   static const char kName[] = "_NET_FRAME_EXTENTS";
   const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> atom(
       xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof kName - 1, kName),

@@ -3,9 +3,9 @@
 # moves away again during the pause after step 150, the globe shows the
 # plain picture, not the last composed one, until the next drawn step
 # replaces it.
-# usage: repaint_test.sh <yukipom executable> <work folder>
+# usage: repaint_test.sh <yukipom executable> <imgBack.bmp> <work folder>
 set -euo pipefail
-program=$1 work=$2
+program=$1 globe=$2 work=$3
 mkdir -p "$work"
 source "$(dirname "$0")/session.sh"
 
@@ -19,27 +19,30 @@ cover=""
 cover_mapped() { cover=$(xwininfo -root -tree | awk '/"xlogo"/ && / 120x120/ {print $1; exit}'); [ -n "$cover" ]; }
 wait_until 30 cover_mapped || fail "the covering window did not appear"
 globe_area() { dump_window "$work/now.xwd" && client_fingerprint "$work/now.xwd" 298 369; }
-plain=""
-settled() { plain=$(globe_area) && [ -n "$plain" ]; }
-wait_until 10 settled
-sleep 0.5
-plain=$(globe_area)
+painted() {
+  dump_window "$work/now.xwd"
+  client_area "$work/now.xwd" "$work/client.png" 298 369
+  [ "$(pixels_differing "$work/client.png" "$globe")" = 0 ]
+}
+wait_until 30 painted || fail "the window never showed the plain globe"
+plain=$(client_fingerprint "$work/now.xwd" 298 369)
 
 click_globe 124 300 1  # the Play zone
 shows_a_show() { [ "$(globe_area)" != "$plain" ]; }
 wait_until 30 shows_a_show || fail "Play did not start the show"
 started=$SECONDS
 
-# The pause: the picture stands still for 0.4 s, which drawn steps (one
-# every 0.1 s, never earlier) cannot do before 15 s have passed.
+# The pause: once 14 s of drawn steps have passed (150 of them, one every
+# 0.1 s at the soonest, take 15 s), a picture that stands still for 0.4 s is
+# taken for the one of step 150.
 wait_for_pause() {
   local last="" since=0 now
   while [ $((SECONDS - started)) -lt 120 ]; do
     now=$(globe_area)
     if [ "$now" != "$last" ]; then
       last=$now
-      since=$(date +%s%N)
-    elif [ $((SECONDS - started)) -ge 14 ] && [ $((($(date +%s%N) - since) / 1000000)) -ge 400 ]; then
+      since=${EPOCHREALTIME/./}
+    elif [ $((SECONDS - started)) -ge 14 ] && [ $((${EPOCHREALTIME/./} - since)) -ge 400000 ]; then
       paused=$now
       return 0
     fi

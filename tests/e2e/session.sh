@@ -15,14 +15,12 @@ fail() {
   exit 1
 }
 
-# Polls a command until it succeeds, every 0.1 s for at most $1 seconds.
+# Polls a command every 0.1 s until it succeeds or $1 seconds have passed.
 wait_until() {
-  local seconds=$1
+  local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
   shift
-  local tries=$((seconds * 10))
-  while ! "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
+  until "$@"; do
+    [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
     sleep 0.1
   done
 }
