@@ -14,9 +14,21 @@ static void ScaleByWholeNumbers() {
   }
 }
 
+// Text given in points (the platform's default font, and so the menus'
+// popups) would follow the screen's dots per inch, which whole-number
+// scaling leaves at anything from 64 to 128 per logical inch. Fixing it in
+// pixels at 96 dpi keeps the windows laid out as designed.
+static void KeepTextAtDesignSize() {
+  QFont font = QApplication::font();
+  if (font.pointSizeF() <= 0) return;
+  font.setPixelSize(qRound(font.pointSizeF() * 96 / 72));
+  QApplication::setFont(font);
+}
+
 int main(int argc, char* argv[]) {
   ScaleByWholeNumbers();
   QApplication application(argc, argv);
+  KeepTextAtDesignSize();
   InitialiseApplication();
   TProgram program;
   return program.Run();
