@@ -63,7 +63,7 @@ for attempt in 1 2 3; do
   look() {
     local now
     now=$(globe_area)
-    cp "$work/now.xwd" "$work/remapped.xwd"
+    cp "$work/now.xwd" "$work/uncovered.xwd"
     if [ "$now" = "$plain" ]; then outcome=plain; elif [ "$now" = "$paused" ]; then outcome=paused; else outcome=other; fi
     [ "$outcome" != other ]
   }
