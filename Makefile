@@ -23,17 +23,22 @@ PACKAGES := \
 	libbenchmark-dev \
 	libgl-dev \
 	libsdl2-dev \
+	libxcb1-dev \
 	lintian \
 	make \
 	man-db \
 	ninja-build \
+	openbox \
 	pkg-config \
 	qt6-base-dev \
+	qt6-wayland \
 	sox \
 	strace \
+	weston \
 	x11-apps \
 	x11-utils \
 	xauth \
+	xdotool \
 	xvfb \
 	# end of PACKAGES
 
