@@ -52,7 +52,7 @@ class TfmKalvo : public QMainWindow {
   THotZone* Image1 = nullptr;
   THotZone* Image2 = nullptr;
   TTimer* tmrPlay = nullptr;
-  TMediaPlayer mpKeloSong;
+  platform::TMediaPlayer mpKeloSong;
   QHash<QString, QAction*> MenuItems;  // every item of the menu tree by name
   QAction* miSnowType = nullptr;
   QAction* miMusic = nullptr;

@@ -8,6 +8,9 @@
 #include "platform/ProgramFolder.h"
 #include "platform/WavProbe.h"
 
+using platform::TMediaPlayer;
+using platform::TMPModes;
+
 class TestShippedSongs : public QObject {
   Q_OBJECT
 

@@ -11,6 +11,9 @@
 #include "shell/uKalvo.h"
 #include "tests/music/WavFixture.h"
 
+using platform::TMediaPlayer;
+using platform::TMPModes;
+
 class TestSongs : public QObject {
   Q_OBJECT
  private slots:
