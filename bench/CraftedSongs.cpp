@@ -44,8 +44,8 @@ std::vector<TCraftedSong> CraftedSongs() {
   return {
       {"24-bit, 8 channels, block align 3, 48 MiB", FmtChunk({1, 8, 44100, 24, 3}), 48 * kMiB},
       {"24-bit, 128 channels, block align 3, 3 MiB", FmtChunk({1, 128, 44100, 24, 3}), 3 * kMiB},
-      {"fmt IMA ADPCM then fmt PCM, 100 MiB", Concat(FmtChunk(kIma), FmtChunk({1, 1, 22050, 16, 2})),
-       100 * kMiB},
+      {"fmt IMA ADPCM then fmt PCM, 100 MiB",
+       Concat(FmtChunk(kIma), FmtChunk({1, 1, 22050, 16, 2})), 100 * kMiB},
       {"IMA ADPCM, 25 MiB (largest admitted)", FmtChunk(kIma), 25 * kMiB},
       {"24-bit stereo, 54 MiB (largest admitted)", FmtChunk({1, 2, 44100, 24, 6}), 54 * kMiB},
       {"16-bit stereo, 1 GiB (read in place)", FmtChunk({1, 2, 44100, 16, 4}), 1024 * kMiB},

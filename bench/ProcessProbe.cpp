@@ -26,17 +26,33 @@ long StatusField(const QByteArray& status, const char* field) {
   return 0;
 }
 
+QStringList TaskFolders(pid_t pid) {
+  const QString tasks = QString("/proc/%1/task/").arg(pid);
+  QStringList folders;
+  for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    folders << tasks + task;
+  }
+  return folders;
+}
+
 }  // namespace
 
 TUsage ProcessUsage(pid_t pid) {
   TUsage usage;
-  const QString tasks = QString("/proc/%1/task").arg(pid);
-  for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-    const QString dir = tasks + '/' + task;
-    usage.CpuNanoseconds += ReadAll(dir + "/schedstat").split(' ').value(0).toLongLong();
-    usage.Wakeups += StatusField(ReadAll(dir + "/status"), "voluntary_ctxt_switches");
+  for (const QString& task : TaskFolders(pid)) {
+    usage.CpuNanoseconds += ReadAll(task + "/schedstat").split(' ').value(0).toLongLong();
+    usage.Wakeups += StatusField(ReadAll(task + "/status"), "voluntary_ctxt_switches");
   }
   return usage;
+}
+
+QMap<QString, std::int64_t> ThreadWakeups(pid_t pid) {
+  QMap<QString, std::int64_t> wakeups;
+  for (const QString& task : TaskFolders(pid)) {
+    const QString name = QString::fromUtf8(ReadAll(task + "/comm").trimmed());
+    wakeups[name] += StatusField(ReadAll(task + "/status"), "voluntary_ctxt_switches");
+  }
+  return wakeups;
 }
 
 long ProcessStatusKb(const char* field) {

@@ -3,6 +3,7 @@
 // context switches (wake-ups) summed over its threads.
 #include <sys/types.h>
 
+#include <QMap>
 #include <QString>
 #include <cstdint>
 
@@ -20,6 +21,9 @@ struct TUsage {
 // Threads that ended before the call no longer count.
 TUsage ProcessUsage(pid_t pid);
 
+// Wake-ups so far of each thread, by thread name (names may repeat: their
+// counts add up).
+QMap<QString, std::int64_t> ThreadWakeups(pid_t pid);
+
 // A field of this process's /proc status, in kB ("VmHWM", "RssAnon").
 long ProcessStatusKb(const char* field);
-

@@ -151,6 +151,7 @@ struct TServers {
   bool Start() {
     const QString run = Dir.filePath("run"), home = Dir.filePath("home");
     QDir().mkpath(run);
+    QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir().mkpath(home);
     const QString socket = Dir.filePath("pulse.sock");
     QProcessEnvironment pulseEnv = Env;
@@ -160,10 +161,12 @@ struct TServers {
     Pulse.setProcessEnvironment(pulseEnv);
     Pulse.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     Pulse.setStandardErrorFile(Dir.filePath("pulse.log"));
-    Pulse.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                               "--load=module-null-sink sink_name=bench",
-                               "--load=module-native-protocol-unix auth-anonymous=1 socket=" +
-                                   socket});
+    Pulse.start("pulseaudio",
+                {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                 "--load=module-null-sink sink_name=bench",
+                 // as a desktop's default configuration does
+                 "--load=module-suspend-on-idle",
+                 "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
     X.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     if (!X.waitForReadyRead(10000)) return false;
     const QString display = ":" + QString::fromLatin1(X.readLine().trimmed());
@@ -197,7 +200,7 @@ struct TChild {
     Process.setProcessEnvironment(servers.Env);
     StartedAt = MonotonicMs();
     Process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    Process.start(QApplication::applicationFilePath(), args);
+    Process.start(QCoreApplication::applicationFilePath(), args);
     Process.waitForStarted();
   }
   ~TChild() {
@@ -228,13 +231,13 @@ struct TChild {
 
 void Report(const char* phase, const TUsage& program, const TUsage& pulse, const TUsage& x,
             double seconds) {
-  std::printf("%-8s over %4.1f s | CPU: program %6.3f %%, sound server %6.3f %%, X %6.3f %% "
-              "(sum %6.3f %%) | wake-ups/s: program %6.1f + sound server %6.1f = %6.1f\n",
-              phase, seconds, program.CpuPercent(seconds), pulse.CpuPercent(seconds),
-              x.CpuPercent(seconds),
-              program.CpuPercent(seconds) + pulse.CpuPercent(seconds) + x.CpuPercent(seconds),
-              program.WakeupsPerSecond(seconds), pulse.WakeupsPerSecond(seconds),
-              program.WakeupsPerSecond(seconds) + pulse.WakeupsPerSecond(seconds));
+  std::printf(
+      "%-8s over %4.1f s | CPU: program %6.3f %%, sound server %6.3f %%, X %6.3f %% "
+      "(sum %6.3f %%) | wake-ups/s: program %6.1f + sound server %6.1f = %6.1f\n",
+      phase, seconds, program.CpuPercent(seconds), pulse.CpuPercent(seconds), x.CpuPercent(seconds),
+      program.CpuPercent(seconds) + pulse.CpuPercent(seconds) + x.CpuPercent(seconds),
+      program.WakeupsPerSecond(seconds), pulse.WakeupsPerSecond(seconds),
+      program.WakeupsPerSecond(seconds) + pulse.WakeupsPerSecond(seconds));
   std::fflush(stdout);
 }
 
@@ -242,10 +245,18 @@ void MeasurePhase(const char* phase, TChild& child, TServers& servers, double se
   const pid_t pids[3] = {child.Pid(), static_cast<pid_t>(servers.Pulse.processId()),
                          static_cast<pid_t>(servers.X.processId())};
   TUsage before[3], after[3];
+  const auto threadsBefore = ThreadWakeups(pids[0]);
   for (int i = 0; i < 3; ++i) before[i] = ProcessUsage(pids[i]);
   std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
   for (int i = 0; i < 3; ++i) after[i] = ProcessUsage(pids[i]);
+  const auto threadsAfter = ThreadWakeups(pids[0]);
   Report(phase, after[0] - before[0], after[1] - before[1], after[2] - before[2], seconds);
+  std::printf("         program's wake-ups/s by thread:");
+  for (auto [name, count] : threadsAfter.asKeyValueRange()) {
+    std::printf(" %s %.1f", qPrintable(name),
+                static_cast<double>(count - threadsBefore.value(name)) / seconds);
+  }
+  std::printf("\n");
 }
 
 // Records the null sink's monitor and times how long sound goes on after
@@ -286,9 +297,10 @@ void MeasureStopToSilence(TChild& child, TServers& servers) {
   }
   ::kill(static_cast<pid_t>(recorder.processId()), SIGTERM);
   recorder.waitForFinished(2000);
-  std::printf("Stop to silence at the sink's monitor: worst of %d trials %.0f ms "
-              "(includes the recorder's ~5 ms latency)\n",
-              heard, worst);
+  std::printf(
+      "Stop to silence at the sink's monitor: worst of %d trials %.0f ms "
+      "(includes the recorder's ~5 ms latency)\n",
+      heard, worst);
 }
 
 double MedianFirstPaint(TServers& servers) {
@@ -310,7 +322,7 @@ void MeasureSongPeaks(TServers& servers) {
     WriteCraftedSong(path, song);
     QProcess child;
     child.setProcessEnvironment(env);
-    child.start(QApplication::applicationFilePath(), {"--peak", path});
+    child.start(QCoreApplication::applicationFilePath(), {"--peak", path});
     child.waitForFinished(60000);
     const QString line = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
     const QStringList words = line.split(' ');
@@ -321,7 +333,7 @@ void MeasureSongPeaks(TServers& servers) {
 }
 
 int Measure(int argc, char* argv[]) {
-  QApplication application(argc, argv);  // for QProcess; never shown
+  QCoreApplication application(argc, argv);  // for QProcess
   const double stoppedSeconds = argc > 1 ? std::atof(argv[1]) : 20;
   const double playingSeconds = argc > 2 ? std::atof(argv[2]) : 30;
   const double showSeconds = argc > 3 ? std::atof(argv[3]) : 60;

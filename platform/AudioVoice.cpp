@@ -55,7 +55,8 @@ void TVoice::Fill(std::uint8_t* stream, int length) {
     std::memcpy(stream, song_.Samples.data() + head * frameBytes,
                 static_cast<std::size_t>(copied * frameBytes));
     const std::int64_t next = head + copied;
-    const std::uint64_t after = static_cast<std::uint64_t>(next) | (next < frames_ ? kPlayingBit : 0);
+    const std::uint64_t after =
+        static_cast<std::uint64_t>(next) | (next < frames_ ? kPlayingBit : 0);
     if (state_.compare_exchange_strong(state, after)) break;
   } while (true);
   const auto used = static_cast<std::size_t>(copied * frameBytes);

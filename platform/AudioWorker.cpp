@@ -1,6 +1,7 @@
 #include "platform/AudioWorker.h"
 
 #include <SDL.h>
+#include <pthread.h>
 
 #include <QLoggingCategory>
 #include <algorithm>
@@ -19,7 +20,7 @@ using TClock = std::chrono::steady_clock;
 
 // While a device is open the worker looks at it this often: for a device
 // lost to its sound server, and for a song that has ended.
-constexpr auto kPoll = std::chrono::milliseconds(250);
+constexpr auto kPoll = std::chrono::milliseconds(1000);
 // An ended song keeps its device this long, three ticks of the show's
 // clock, in case the next tick restarts it.
 constexpr auto kEndGrace = std::chrono::milliseconds(300);
@@ -76,10 +77,20 @@ class TWorker {
   bool loseDevices_ = false;
   std::uint64_t asked_ = 0, answered_ = 0;
   bool hasOutput_ = false;
+  int holders_ = 0;
   std::atomic<int> openDevices_{0};
+  // The number of outputs as last listed, kept while the subsystem is up so
+  // that a song can be opened without waiting for this thread.
+  static constexpr int kUnknown = -2;
+  std::atomic<int> outputs_{kUnknown};
 
  private:
-  TWorker() { std::thread([this] { Run(); }).detach(); }
+  TWorker() {
+    std::thread([this] {
+      pthread_setname_np(pthread_self(), "yukipom-audio");
+      Run();
+    }).detach();
+  }
 
   void Run() {
     std::unique_lock lock(mutex_);
@@ -101,21 +112,23 @@ class TWorker {
   void Serve(std::unique_lock<std::mutex>& lock) {
     const std::uint64_t asked = asked_;
     const bool lose = std::exchange(loseDevices_, false);
+    const bool held = holders_ > 0;
     // Slots stay where they are while unlocked: the map only grows, and
     // only this thread erases.
     std::vector<std::pair<TSlot*, bool>> due;
     for (auto& [voice, slot] : slots_) due.emplace_back(&slot, slot.Detached);
     lock.unlock();
-    if (!due.empty() || asked != answered_) StartAudio();
+    if (!due.empty() || asked != answered_ || held) StartAudio();
     for (auto [slot, detached] : due) Reconcile(*slot, detached, lose);
-    const bool output = asked != answered_ && AnyOutput();
+    if (audioStarted_) outputs_ = SDL_GetNumAudioDevices(0);
+    const bool output = AnyOutput();
     lock.lock();
     std::erase_if(slots_, [](const auto& entry) { return entry.second.Voice == nullptr; });
     if (asked != answered_) {
       answered_ = asked;
       hasOutput_ = output;
     }
-    if (slots_.empty() && !posted_) StopAudio();
+    if (slots_.empty() && holders_ == 0 && !posted_) StopAudio();
     done_.notify_all();
   }
 
@@ -125,6 +138,7 @@ class TWorker {
     // one reads, and the program could no longer be ended by a signal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     audioStarted_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (!audioStarted_) outputs_ = 0;
     if (audioStarted_) {
       qCDebug(lcAudio, "audio driver: %s", SDL_GetCurrentAudioDriver());
     } else {
@@ -136,11 +150,12 @@ class TWorker {
     if (!audioStarted_) return;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audioStarted_ = false;
+    outputs_ = kUnknown;
   }
 
   // A driver that lists no output has none; one that cannot list its
   // outputs (-1) may still play, so it counts as having one.
-  bool AnyOutput() const { return audioStarted_ && SDL_GetNumAudioDevices(0) != 0; }
+  bool AnyOutput() const { return audioStarted_ && outputs_ != 0; }
 
   void Reconcile(TSlot& slot, bool detached, bool lose) {
     TVoice& voice = *slot.Voice;
@@ -194,8 +209,10 @@ class TWorker {
 
   void Close(TSlot& slot) {
     if (slot.Device == 0) return;
+    const auto start = TClock::now();
     SDL_CloseAudioDevice(slot.Device);  // drops whatever it held queued
-    qCDebug(lcAudio, "device %u closed", slot.Device);
+    qCDebug(lcAudio, "device %u closed in %lld ms", slot.Device,
+            static_cast<long long>((TClock::now() - start) / std::chrono::milliseconds(1)));
     slot.Device = 0;
     slot.EndedAt.reset();
     --openDevices_;
@@ -217,9 +234,11 @@ namespace audio_worker {
 
 void Attach(std::shared_ptr<TVoice> voice) {
   TWorker& worker = TWorker::Instance();
-  worker.Post([&] { TSlot slot;
+  worker.Post([&] {
+    TSlot slot;
     slot.Voice = voice;
-    worker.slots_[voice.get()] = std::move(slot); });
+    worker.slots_[voice.get()] = std::move(slot);
+  });
 }
 
 void Wake() {
@@ -242,8 +261,22 @@ bool WaitDetached(const TVoice& voice, std::chrono::milliseconds limit) {
   return worker.done_.wait_for(lock, limit, [&] { return !worker.slots_.contains(&voice); });
 }
 
+void Hold() {
+  TWorker& worker = TWorker::Instance();
+  worker.Post([&] { ++worker.holders_; });
+}
+
+void Release() {
+  TWorker& worker = TWorker::Instance();
+  worker.Post([&] { --worker.holders_; });
+}
+
 std::optional<bool> HasOutput(std::chrono::milliseconds limit) {
   TWorker& worker = TWorker::Instance();
+  // A listed output is taken at its word; none (or no list yet) is asked
+  // again, since an output may have appeared since.
+  const int known = worker.outputs_.load();
+  if (known != TWorker::kUnknown && known != 0) return true;
   std::uint64_t ticket = 0;
   worker.Post([&] { ticket = ++worker.asked_; });
   std::unique_lock lock(worker.mutex_);

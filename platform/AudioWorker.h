@@ -24,6 +24,11 @@ int DeviceBufferFrames(int sampleRate);
 
 namespace audio_worker {
 
+// The audio subsystem is kept up, ready for a song to open without delay,
+// while anyone holds it.
+void Hold();
+void Release();
+
 // Starts looking after `voice`; its device follows its playing flag.
 void Attach(std::shared_ptr<TVoice> voice);
 // Looks at the voices again soon, after one was played or stopped.
@@ -35,6 +40,7 @@ bool WaitDetached(const TVoice& voice, std::chrono::milliseconds limit);
 
 // Whether the machine has any sound output at all, asked of the audio
 // subsystem without opening a device; nothing when no answer came in `limit`.
+// Returns at once when the subsystem is up and lists an output.
 std::optional<bool> HasOutput(std::chrono::milliseconds limit);
 
 // Seams for tests: how many devices are open, and a pretended loss of them

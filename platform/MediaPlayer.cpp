@@ -22,13 +22,18 @@ std::int64_t Milliseconds(const TVoice& voice, std::int64_t frames) {
 
 }  // namespace
 
-TMediaPlayer::TMediaPlayer() = default;
+// The audio subsystem starts on the worker while the rest of the window is
+// built, so that the first Open rarely has to wait for it.
+TMediaPlayer::TMediaPlayer() {
+  audio_worker::Hold();
+}
 
 TMediaPlayer::~TMediaPlayer() {
-  if (!voice_) return;
-  const std::shared_ptr<TVoice> voice = voice_;
-  Close();
-  audio_worker::WaitDetached(*voice, kCloseAtExitLimit);
+  if (const std::shared_ptr<TVoice> voice = voice_) {
+    Close();
+    audio_worker::WaitDetached(*voice, kCloseAtExitLimit);
+  }
+  audio_worker::Release();
 }
 
 void TMediaPlayer::Open() {

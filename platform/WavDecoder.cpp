@@ -107,8 +107,7 @@ class TCanonicalWav {
     const Sint64 bytes = std::min(static_cast<Sint64>(count), (Size() - at_) / unit) * unit;
     for (Sint64 done = 0; done < bytes;) {
       const auto head = static_cast<Sint64>(head_.size());
-      const std::uint8_t* from =
-          at_ < head ? head_.data() + at_ : data_.data() + (at_ - head);
+      const std::uint8_t* from = at_ < head ? head_.data() + at_ : data_.data() + (at_ - head);
       const Sint64 part = std::min(bytes - done, at_ < head ? head - at_ : Size() - at_);
       std::memcpy(out + done, from, static_cast<size_t>(part));
       done += part;

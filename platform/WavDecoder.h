@@ -15,7 +15,7 @@ struct TSong {
   std::uint8_t Channels = 0;
   int SampleRate = 0;
   std::span<const std::uint8_t> Samples;  // whole frames only
-  std::shared_ptr<const void> Owner;       // keeps Samples alive
+  std::shared_ptr<const void> Owner;      // keeps Samples alive
 
   int FrameBytes() const;
   std::int64_t Frames() const;

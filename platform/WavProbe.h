@@ -32,7 +32,7 @@ struct TWavHeader {
   std::uint32_t FmtBytes = 0;
   std::int64_t DataOffset = 0;  // the body of the data chunk
   std::int64_t DataBytes = 0;
-  bool InPlace = false;          // the samples are PCM a device takes as they are
+  bool InPlace = false;           // the samples are PCM a device takes as they are
   std::int64_t DecodedBytes = 0;  // what the decoder produces; 0 when played in place
   std::int64_t ReadingBytes = 0;  // peak memory of decoding: encoded copy plus output
 };

@@ -97,8 +97,8 @@ class TestSongOutput : public QObject {
     tick.stop();
     StopSong(player);
     // Stop closes the device, and its file stops growing.
-    QVERIFY(QTest::qWaitFor(
-        [] { return platform::audio_worker::OpenDevicesForTesting() == 0; }, 3000));
+    QVERIFY(
+        QTest::qWaitFor([] { return platform::audio_worker::OpenDevicesForTesting() == 0; }, 3000));
     const qint64 size = QFileInfo(deviceFile).size();
     QTest::qWait(300);
     QCOMPARE(QFileInfo(deviceFile).size(), size);
@@ -110,7 +110,8 @@ class TestSongOutput : public QObject {
     // A loop restarts within one tick plus one device buffer.
     const std::size_t gapMs = runs.LongestGap * 1000 / kRate;
     const int bufferMs = platform::DeviceBufferFrames(kRate) * 1000 / kRate;
-    QVERIFY2(gapMs <= static_cast<std::size_t>(kTickMs + bufferMs), qPrintable(QString::number(gapMs)));
+    QVERIFY2(gapMs <= static_cast<std::size_t>(kTickMs + bufferMs),
+             qPrintable(QString::number(gapMs)));
   }
 };
 
