@@ -8,6 +8,8 @@
 //   - Stop to silence, from the null sink's monitor;
 //   - the longest UI stall in 200 fast Play, Stop and song commands;
 //   - private memory after 60 s of show; exec to first paint (median of 10);
+//   - the song's return after the sound server is killed and restarted, and
+//     the time to exit while the sound server is frozen;
 //   - peak memory while reading crafted song files.
 // Every process it starts is ended by its PID.
 //   bench_power [stopped-seconds playing-seconds show-seconds]   (20 30 60)
@@ -161,16 +163,15 @@ struct TServers {
     Pulse.setProcessEnvironment(pulseEnv);
     Pulse.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     Pulse.setStandardErrorFile(Dir.filePath("pulse.log"));
-    Pulse.start("pulseaudio",
-                {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                 "--load=module-null-sink sink_name=bench",
-                 // as a desktop's default configuration does
-                 "--load=module-suspend-on-idle",
-                 "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+    Pulse.setProgram("pulseaudio");
+    Pulse.setArguments({"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+                        "--load=module-null-sink sink_name=bench",
+                        // as a desktop's default configuration does
+                        "--load=module-suspend-on-idle",
+                        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
     X.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    if (!X.waitForReadyRead(10000)) return false;
+    if (!X.waitForReadyRead(10000) || !StartPulse()) return false;
     const QString display = ":" + QString::fromLatin1(X.readLine().trimmed());
-    for (int i = 0; i < 100 && !QFile::exists(socket); ++i) std::this_thread::sleep_for(50ms);
     Env.insert("DISPLAY", display);
     Env.insert("PULSE_SERVER", "unix:" + socket);
     Env.insert("HOME", home);
@@ -178,8 +179,25 @@ struct TServers {
     Env.insert("XDG_CONFIG_HOME", home + "/.config");
     Env.insert("SDL_AUDIODRIVER", "pulseaudio");
     Env.remove("QT_QPA_PLATFORM");
+    return true;
+  }
+
+  bool StartPulse() {
+    const QString socket = Dir.filePath("pulse.sock");
+    QFile::remove(socket);
+    Pulse.start();
+    for (int i = 0; i < 200 && !QFile::exists(socket); ++i) std::this_thread::sleep_for(50ms);
     return QFile::exists(socket);
   }
+
+  // Kills the sound server, as a crash would, and starts a new one.
+  bool RestartPulse() {
+    ::kill(static_cast<pid_t>(Pulse.processId()), SIGKILL);
+    Pulse.waitForFinished(5000);
+    return StartPulse();
+  }
+
+  pid_t PulsePid() const { return static_cast<pid_t>(Pulse.processId()); }
 
   ~TServers() {
     for (QProcess* server : {&Pulse, &X}) {
@@ -259,35 +277,57 @@ void MeasurePhase(const char* phase, TChild& child, TServers& servers, double se
   std::printf("\n");
 }
 
-// Records the null sink's monitor and times how long sound goes on after
-// each of five Stops.
-void MeasureStopToSilence(TChild& child, TServers& servers) {
-  QProcess recorder;
-  recorder.setProcessEnvironment(servers.Env);
-  recorder.start("parec", {"-d", "bench.monitor", "--raw", "--format=s16le", "--channels=2",
-                           "--rate=44100", "--latency-msec=5"});
-  recorder.waitForStarted();
-  const auto record = [&](int ms, std::vector<std::pair<double, bool>>& chunks) {
+// The null sink's monitor, recorded in small chunks, each noted with the
+// time it arrived and whether it held any sound.
+class TMonitor {
+ public:
+  using TChunks = std::vector<std::pair<double, bool>>;
+
+  explicit TMonitor(const TServers& servers) {
+    recorder_.setProcessEnvironment(servers.Env);
+    recorder_.start("parec", {"-d", "bench.monitor", "--raw", "--format=s16le", "--channels=2",
+                              "--rate=44100", "--latency-msec=5"});
+    recorder_.waitForStarted();
+  }
+  ~TMonitor() {
+    ::kill(static_cast<pid_t>(recorder_.processId()), SIGTERM);
+    recorder_.waitForFinished(2000);
+  }
+
+  TChunks Record(int ms) {
+    TChunks chunks;
     const double end = MonotonicMs() + ms;
     while (MonotonicMs() < end) {
-      if (!recorder.waitForReadyRead(5)) continue;
-      const QByteArray bytes = recorder.readAll();
+      if (!recorder_.waitForReadyRead(5)) continue;
+      const QByteArray bytes = recorder_.readAll();
       const auto* samples = reinterpret_cast<const std::int16_t*>(bytes.constData());
       const bool sound =
           std::any_of(samples, samples + bytes.size() / 2, [](std::int16_t s) { return s != 0; });
       chunks.emplace_back(MonotonicMs(), sound);
     }
-  };
+    return chunks;
+  }
+
+  static bool AnySound(const TChunks& chunks) {
+    return std::any_of(chunks.begin(), chunks.end(), [](auto c) { return c.second; });
+  }
+
+ private:
+  QProcess recorder_;
+};
+
+// How long sound goes on after each of five Stops.
+void MeasureStopToSilence(TChild& child, TServers& servers) {
+  TMonitor monitor(servers);
   double worst = 0;
   int heard = 0;
   for (int trial = 0; trial < 5; ++trial) {
-    std::vector<std::pair<double, bool>> playing, after;
     child.Send("play");
-    record(3000, playing);
+    const TMonitor::TChunks playing = monitor.Record(3000);
     child.Send("stop");
-    record(1000, after);
+    const TMonitor::TChunks after = monitor.Record(1000);
     const double stoppedAt = child.Await("stopped").toDouble();
-    if (std::none_of(playing.begin(), playing.end(), [](auto c) { return c.second; })) continue;
+    if (!TMonitor::AnySound(playing)) continue;
     ++heard;
     double lastSound = stoppedAt;
     for (auto [at, sound] : after) {
@@ -295,12 +335,45 @@ void MeasureStopToSilence(TChild& child, TServers& servers) {
     }
     worst = std::max(worst, lastSound - stoppedAt);
   }
-  ::kill(static_cast<pid_t>(recorder.processId()), SIGTERM);
-  recorder.waitForFinished(2000);
   std::printf(
       "Stop to silence at the sink's monitor: worst of %d trials %.0f ms "
       "(includes the recorder's ~5 ms latency)\n",
       heard, worst);
+}
+
+// The sound server crashes mid-show and a new one starts: the show's ticks
+// bring the song back by themselves.
+void MeasureServerRestart(TChild& child, TServers& servers) {
+  child.Send("play");
+  std::this_thread::sleep_for(2s);
+  if (!servers.RestartPulse()) return (void)std::printf("sound server did not restart\n");
+  const double restarted = MonotonicMs();
+  TMonitor monitor(servers);
+  const TMonitor::TChunks chunks = monitor.Record(5000);
+  const auto first = std::find_if(chunks.begin(), chunks.end(), [](auto c) { return c.second; });
+  if (first == chunks.end()) {
+    std::printf("after a sound server restart mid-show: no sound within 5 s\n");
+  } else {
+    std::printf(
+        "after a sound server restart mid-show: sound again %.0f ms after the new server "
+        "was up, with no command\n",
+        first->first - restarted);
+  }
+  child.Send("stop");
+  child.Await("stopped");
+}
+
+// Exit while the sound server is frozen (SIGSTOP) in the middle of a song.
+void MeasureExitWithFrozenServer(TChild& child, TServers& servers) {
+  child.Send("play");
+  std::this_thread::sleep_for(2s);
+  ::kill(servers.PulsePid(), SIGSTOP);
+  const double start = MonotonicMs();
+  child.Send("quit");
+  const bool ended = child.Process.waitForFinished(60000);
+  std::printf("exit with the sound server frozen mid-song: %s after %.0f ms\n",
+              ended ? "ended" : "NOT ended", MonotonicMs() - start);
+  ::kill(servers.PulsePid(), SIGCONT);
 }
 
 double MedianFirstPaint(TServers& servers) {
@@ -363,8 +436,8 @@ int Measure(int argc, char* argv[]) {
     child.Send("storm");
     std::printf("longest UI stall in 200 fast Play/Stop/song commands: %s ms\n",
                 qPrintable(child.Await("storm", 60000)));
-    child.Send("quit");
-    child.Process.waitForFinished(5000);
+    MeasureServerRestart(child, servers);
+    MeasureExitWithFrozenServer(child, servers);
   }
   std::printf("exec to first paint, median of 10: %.1f ms\n", MedianFirstPaint(servers));
   MeasureSongPeaks(servers);

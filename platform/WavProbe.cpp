@@ -119,7 +119,7 @@ void SettleReading(TWavHeader& h) {
   const std::int64_t frameBytes = std::int64_t{h.Channels} * h.BitsPerSample / 8;
   const bool plain = h.FormatTag == kPcm || h.FormatTag == kIeeeFloat || h.FormatTag == kALaw ||
                      h.FormatTag == kMuLaw;
-  if (plain && (h.BitsPerSample % 8 != 0 || h.BlockAlign != frameBytes)) {
+  if (plain && (frameBytes == 0 || h.BitsPerSample % 8 != 0 || h.BlockAlign != frameBytes)) {
     Refuse(errors::kBrokenHeader);
   }
   const std::int64_t frames = plain ? h.DataBytes / frameBytes : 0;

@@ -195,6 +195,9 @@ class TestSongFiles : public QObject {
         << unknown << "この WAV ファイルの符号化形式には対応していません。";
     QTest::newRow("64-bit float") << PlainWav(3, 1, 8000, 64)
                                   << "この WAV ファイルの符号化形式には対応していません。";
+    QTest::newRow("zero bits per sample")
+        << WavBytes({.Bits = 0, .BlockAlign = 0}, QByteArray(100, 'x'))
+        << "WAV ファイルのヘッダーが壊れています。";
     QTest::newRow("no samples") << noData << "WAV ファイルに音声データがありません。";
     QTest::newRow("huge declared data size")
         << WavBytes({.DeclaredDataBytes = 0xFFFFFFF0}, QByteArray(100, 'x'))
