@@ -6,8 +6,8 @@
 
 #include "music/uSong.h"
 #include "platform/AudioWorker.h"
-#include "tests/music/SongFolder.h"
-#include "tests/music/WavFixture.h"
+#include "tests/fixtures/ScratchFolder.h"
+#include "tests/fixtures/WavFixture.h"
 
 using platform::TMediaPlayer;
 using platform::TMPModes;
@@ -31,11 +31,11 @@ class TestSongDevice : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TSongFolder> folder_;
+  std::unique_ptr<TScratchFolder> folder_;
 
  private slots:
   void init() {
-    folder_ = std::make_unique<TSongFolder>();
+    folder_ = std::make_unique<TScratchFolder>();
     WriteFile(folder_->Path("KeloSong1.wav"), SongWav(400));
     WriteFile(folder_->Path("KeloSong2.wav"), SongWav(250));
     QVERIFY(DevicesBecome(0));

@@ -7,8 +7,8 @@
 #include "platform/PlatformError.h"
 #include "platform/WavDecoder.h"
 #include "platform/WavProbe.h"
-#include "tests/music/SongFolder.h"
-#include "tests/music/WavFixture.h"
+#include "tests/fixtures/ScratchFolder.h"
+#include "tests/fixtures/WavFixture.h"
 
 using platform::TMediaPlayer;
 using platform::TMPModes;
@@ -164,7 +164,7 @@ class TestSongFiles : public QObject {
   void decodable_wav_files_open_and_play_to_their_end() {
     QFETCH(QByteArray, wav);
     QFETCH(std::int64_t, length);
-    TSongFolder folder;
+    TScratchFolder folder;
     WriteFile(folder.Path("KeloSong1.wav"), wav);
     TMediaPlayer player;
     LoadSong(player, 1);
@@ -207,7 +207,7 @@ class TestSongFiles : public QObject {
   void unplayable_files_give_the_device_error_and_the_caller_goes_on() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    TSongFolder folder;
+    TScratchFolder folder;
     WriteFile(folder.Path("KeloSong2.wav"), bytes);
     WriteFile(folder.Path("KeloSong1.wav"), SongWav(100));
     TMediaPlayer player;
@@ -220,8 +220,9 @@ class TestSongFiles : public QObject {
     QCOMPARE(folder.Errors.size(), 1);
   }
 
+#include "platform/WavProbe.h"
   void no_usable_audio_device_is_the_device_error() {
-    TSongFolder folder;
+    TScratchFolder folder;
     WriteFile(folder.Path("KeloSong1.wav"), SongWav(100));
     const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
     qputenv("SDL_AUDIODRIVER", "no-such-driver");
@@ -279,7 +280,7 @@ class TestSongFiles : public QObject {
   void hostile_files_are_decided_in_bounded_time_and_memory() {
     QFETCH(THostileFile, file);
     QFETCH(QString, text);
-    TSongFolder folder;
+    TScratchFolder folder;
     WriteHostile(folder.Path("KeloSong1.wav"), file);
     ResetPeakResident();
     QElapsedTimer timer;

@@ -9,8 +9,8 @@
 
 #include "music/uSong.h"
 #include "platform/PlatformError.h"
-#include "tests/music/SongFolder.h"
-#include "tests/music/WavFixture.h"
+#include "tests/fixtures/ScratchFolder.h"
+#include "tests/fixtures/WavFixture.h"
 
 using platform::TMediaPlayer;
 using platform::TMPModes;
@@ -43,7 +43,7 @@ class TestSongPlayer : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TSongFolder> folder_;
+  std::unique_ptr<TScratchFolder> folder_;
 
   void PutSongs() {
     WriteFile(folder_->Path("KeloSong1.wav"), SongWav(kSong1Ms));
@@ -74,7 +74,7 @@ class TestSongPlayer : public QObject {
 
  private slots:
   void init() {
-    folder_ = std::make_unique<TSongFolder>();
+    folder_ = std::make_unique<TScratchFolder>();
     PutSongs();
   }
   void cleanup() {
@@ -237,7 +237,7 @@ class TestSongPlayer : public QObject {
       try {
         command(player);
         QFAIL("a closed player took a command");
-      } catch (const EPlatformError& error) {
+      } catch (const platform::EPlatformError& error) {
         QCOMPARE(error.Text(), QString("MCI ﾃﾞﾊﾞｲｽがありません"));
       }
     }

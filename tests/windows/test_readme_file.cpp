@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "platform/PlatformError.h"
+#include "tests/fixtures/ScratchFolder.h"
 #include "windows/ReadMeFile.h"
 #include "windows/TextDecoding.h"
 
@@ -13,17 +14,11 @@ namespace {
 
 const QString kReplacement(QChar(0xFFFD));
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // The text of the error `load` raises, or a null string when it raises none.
 QString ErrorOf(const std::function<void()>& load) {
   try {
     load();
-  } catch (const EPlatformError& error) {
+  } catch (const platform::EPlatformError& error) {
     return error.Text();
   }
   return QString();
@@ -31,7 +26,7 @@ QString ErrorOf(const std::function<void()>& load) {
 
 }  // namespace
 
-class ReadMeFileTest : public QObject {
+class TestReadMeFile : public QObject {
   Q_OBJECT
 
  private slots:
@@ -125,5 +120,5 @@ class ReadMeFileTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(ReadMeFileTest)
+QTEST_GUILESS_MAIN(TestReadMeFile)
 #include "test_readme_file.moc"
