@@ -5,7 +5,8 @@ BUILD ?= build
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libsdl2-dev \
             fonts-ipafont-gothic xvfb xauth imagemagick x11-apps x11-utils libbenchmark-dev \
-            sox clang-format pulseaudio pulseaudio-utils
+            sox clang-format libxcb1-dev qt6-wayland weston openbox xdotool \
+            pulseaudio pulseaudio-utils
 
 .PHONY: setup build run test bench format
 setup:
