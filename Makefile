@@ -30,6 +30,8 @@ PACKAGES := \
 	ninja-build \
 	openbox \
 	pkg-config \
+	pulseaudio \
+	pulseaudio-utils \
 	qt6-base-dev \
 	qt6-wayland \
 	sox \

@@ -13,6 +13,9 @@
 #include "music/uSong.h"
 #include "platform/ProgramFolder.h"
 
+using platform::TMediaPlayer;
+using platform::TMPModes;
+
 namespace {
 
 using TClock = std::chrono::steady_clock;

@@ -19,8 +19,12 @@ inline const QString kBrokenData = QStringLiteral("WAV ファイルの音声デ�
 inline const QString kTooLarge =
     QStringLiteral("曲のファイルが大きすぎるため、メモリーに読み込めません。");
 inline const QString kOutOfMemory = QStringLiteral("曲を読み込むためのメモリーが足りません。");
+inline const QString kChannelCount =
+    QStringLiteral("曲のﾁｬﾝﾈﾙ数には対応していません (1～8 ﾁｬﾝﾈﾙまで)。");
+inline const QString kSampleRate =
+    QStringLiteral("曲のｻﾝﾌﾟﾘﾝｸﾞ ﾚｰﾄには対応していません (1000～384000 Hz まで)。");
+inline const QString kNoDataChunk =
+    QStringLiteral("WAV ﾌｧｲﾙのﾁｬﾝｸが多すぎて、音声ﾃﾞｰﾀが見つかりません。");
 inline const QString kNoAudioOutput = QStringLiteral("使用できるオーディオ デバイスがありません。");
-inline const QString kDeviceBusy =
-    QStringLiteral("オーディオ デバイスはほかのアプリケーションが使用中です。");
 
 }  // namespace platform::media_errors

@@ -1,9 +1,15 @@
 #pragma once
 // The media player: opens a WAV file by name, plays it in the background on
 // an audio device, and answers the mode queries a media-control layer gives.
+// Every call returns at once: devices are opened and closed by the audio
+// worker (AudioWorker.h), never on the caller's thread.
 #include <QString>
 #include <cstdint>
 #include <memory>
+
+namespace platform {
+
+class TVoice;
 
 // The seven modes of a media-control device, in their fixed order.
 enum class TMPModes { mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking, mpPaused, mpOpen };
@@ -11,21 +17,24 @@ enum class TMPModes { mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking, 
 class TMediaPlayer {
  public:
   TMediaPlayer();
-  ~TMediaPlayer();  // closes an open song
+  ~TMediaPlayer();  // closes an open song, waiting a moment for its device
   TMediaPlayer(const TMediaPlayer&) = delete;
   TMediaPlayer& operator=(const TMediaPlayer&) = delete;
 
   QString FileName;
 
-  // Decodes FileName and opens an audio device; stands stopped at the start.
-  // Raises EPlatformError with the device error's text when it cannot, and
-  // stays closed. Opening an open player closes its song first.
+  // Probes FileName and readies its samples; stands stopped at the start.
+  // Raises EPlatformError with the reason when the file cannot be played or
+  // the machine has no sound output at all, and stays closed. Opening an
+  // open player closes its song first.
   void Open();
   void Close();     // does nothing when closed
-  void Play();      // rewinds first when at the end; returns at once
+  void Play();      // rewinds first when at the end
   void Stop();      // keeps the position
   void Previous();  // seeks to the start
-  // Play, Stop and Previous raise EPlatformError on a closed player.
+  // Play, Stop and Previous raise EPlatformError on a closed player. Play
+  // without a device to be had, or a device lost while playing, leaves the
+  // song stopped where it was.
 
   // Not ready when closed; a song that has played to its end is stopped.
   TMPModes Mode() const;
@@ -34,7 +43,8 @@ class TMediaPlayer {
   std::int64_t Length() const;
 
  private:
-  struct TPlayback;
-  TPlayback& OpenPlayback() const;
-  std::unique_ptr<TPlayback> playback_;
+  TVoice& OpenVoice() const;
+  std::shared_ptr<TVoice> voice_;
 };
+
+}  // namespace platform

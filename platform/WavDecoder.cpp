@@ -1,8 +1,10 @@
 #include "platform/WavDecoder.h"
 
+#include <QFile>
+#include <algorithm>
 #include <array>
 #include <cstring>
-#include <memory>
+#include <vector>
 
 #include "platform/MediaErrors.h"
 #include "platform/PlatformError.h"
@@ -36,76 +38,146 @@ QString LoadErrorText(const char* message) {
   return errors::kUnknown;
 }
 
-bool SameLayout(const SDL_AudioSpec& a, const SDL_AudioSpec& b) {
-  return a.freq == b.freq && a.format == b.format && a.channels == b.channels;
+SDL_AudioFormat InPlaceFormat(const TWavHeader& header) {
+  constexpr std::uint16_t kIeeeFloat = 0x0003;
+  if (header.FormatTag == kIeeeFloat) return AUDIO_F32LSB;
+  switch (header.BitsPerSample) {
+    case 8:
+      return AUDIO_U8;
+    case 16:
+      return AUDIO_S16LSB;
+    default:
+      return AUDIO_S32LSB;
+  }
 }
 
-struct TStreamDeleter {
-  void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
+// The WAV reader sees a file of exactly three parts: a RIFF header, the fmt
+// chunk the probe chose, and the data chunk, lent from the real file. It
+// never sees the chunks the probe skipped, so both agree on the format.
+class TCanonicalWav {
+ public:
+  TCanonicalWav(std::span<const std::uint8_t> file, const TWavHeader& header) {
+    const auto fmt = file.subspan(static_cast<std::size_t>(header.FmtOffset), header.FmtBytes);
+    const auto data = static_cast<std::uint32_t>(header.DataBytes);
+    Append("RIFF");
+    Append32(4 + 8 + header.FmtBytes + (header.FmtBytes & 1) + 8 + data);
+    Append("WAVEfmt ");
+    Append32(header.FmtBytes);
+    head_.insert(head_.end(), fmt.begin(), fmt.end());
+    if (header.FmtBytes & 1) head_.push_back(0);
+    Append("data");
+    Append32(data);
+    data_ = file.subspan(static_cast<std::size_t>(header.DataOffset), data);
+  }
+
+  // An SDL stream over the three parts; the caller frees it.
+  SDL_RWops* Stream() {
+    SDL_RWops* rw = SDL_AllocRW();
+    if (!rw) throw EPlatformError(errors::kOutOfMemory);
+    rw->type = SDL_RWOPS_UNKNOWN;
+    rw->hidden.unknown.data1 = this;
+    rw->size = [](SDL_RWops* s) { return Self(s).Size(); };
+    rw->seek = [](SDL_RWops* s, Sint64 offset, int whence) { return Self(s).Seek(offset, whence); };
+    rw->read = [](SDL_RWops* s, void* out, size_t size, size_t count) {
+      return Self(s).Read(static_cast<std::uint8_t*>(out), size, count);
+    };
+    rw->write = [](SDL_RWops*, const void*, size_t, size_t) -> size_t { return 0; };
+    rw->close = [](SDL_RWops*) { return 0; };
+    return rw;
+  }
+
+ private:
+  static TCanonicalWav& Self(SDL_RWops* rw) {
+    return *static_cast<TCanonicalWav*>(rw->hidden.unknown.data1);
+  }
+  void Append(const char* text) { head_.insert(head_.end(), text, text + std::strlen(text)); }
+  void Append32(std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) head_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  }
+  Sint64 Size() const { return static_cast<Sint64>(head_.size() + data_.size()); }
+  Sint64 Seek(Sint64 offset, int whence) {
+    const Sint64 base = whence == RW_SEEK_SET ? 0 : whence == RW_SEEK_CUR ? at_ : Size();
+    if (base + offset < 0) return SDL_SetError("seek before start");
+    at_ = std::min(base + offset, Size());
+    return at_;
+  }
+  size_t Read(std::uint8_t* out, size_t size, size_t count) {
+    if (size == 0) return 0;
+    const auto unit = static_cast<Sint64>(size);
+    const Sint64 bytes = std::min(static_cast<Sint64>(count), (Size() - at_) / unit) * unit;
+    for (Sint64 done = 0; done < bytes;) {
+      const auto head = static_cast<Sint64>(head_.size());
+      const std::uint8_t* from = at_ < head ? head_.data() + at_ : data_.data() + (at_ - head);
+      const Sint64 part = std::min(bytes - done, at_ < head ? head - at_ : Size() - at_);
+      std::memcpy(out + done, from, static_cast<size_t>(part));
+      done += part;
+      at_ += part;
+    }
+    return static_cast<size_t>(bytes / unit);
+  }
+
+  std::vector<std::uint8_t> head_;
+  std::span<const std::uint8_t> data_;
+  Sint64 at_ = 0;
 };
 
-}  // namespace
-
-int TPcm::FrameBytes() const {
-  return SDL_AUDIO_BITSIZE(Spec.format) / 8 * Spec.channels;
-}
-
-std::int64_t TPcm::Frames() const {
-  return static_cast<std::int64_t>(Bytes.size()) / FrameBytes();
-}
-
-TPcm DecodeWav(const QString& path) {
-  ProbeWav(path);
+TSong Decode(std::span<const std::uint8_t> file, const TWavHeader& header) {
+  TCanonicalWav wav(file, header);
+  SDL_RWops* stream = wav.Stream();
   SDL_AudioSpec spec{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.toUtf8().constData(), &spec, &buffer, &length)) {
-    throw EPlatformError(LoadErrorText(SDL_GetError()));
-  }
-  std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(buffer, SDL_FreeWAV);
-  TPcm pcm;
-  pcm.Spec = spec;
-  const Uint32 whole = length - length % static_cast<Uint32>(pcm.FrameBytes());
+  const bool loaded = SDL_LoadWAV_RW(stream, 0, &spec, &buffer, &length) != nullptr;
+  SDL_FreeRW(stream);
+  if (!loaded) throw EPlatformError(LoadErrorText(SDL_GetError()));
+  TSong song;
+  song.Format = spec.format;
+  song.Channels = spec.channels;
+  song.SampleRate = spec.freq;
+  song.Owner = std::shared_ptr<const void>(buffer, SDL_FreeWAV);
+  const auto whole = length - length % static_cast<Uint32>(song.FrameBytes());
   if (whole == 0) throw EPlatformError(errors::kNoAudioData);
-  pcm.Bytes.assign(buffer, buffer + whole);
-  return pcm;
+  song.Samples = {buffer, whole};
+  return song;
 }
 
-TPcm ConvertPcm(TPcm pcm, const SDL_AudioSpec& target) {
-  if (SameLayout(pcm.Spec, target)) return pcm;
-  TPcm out;
-  out.Spec = target;
-  const std::int64_t frames = pcm.Frames() * target.freq / pcm.Spec.freq;
-  const std::int64_t bytes = frames * out.FrameBytes();
-  if (bytes > kMaxSongBytes) throw EPlatformError(errors::kTooLarge);
+}  // namespace
 
-  std::unique_ptr<SDL_AudioStream, TStreamDeleter> stream(
-      SDL_NewAudioStream(pcm.Spec.format, pcm.Spec.channels, pcm.Spec.freq, target.format,
-                         target.channels, target.freq));
-  if (!stream) throw EPlatformError(errors::kUnsupported);
-  // The resampler holds back the last few milliseconds of its input, and
-  // flushing does not release them; a tail of silence pushes them out.
-  const std::size_t tailFrames = static_cast<std::size_t>(pcm.Spec.freq / 10);
-  const Uint8 silence = pcm.Spec.format == AUDIO_U8 ? 0x80 : 0x00;
-  pcm.Bytes.resize(pcm.Bytes.size() + tailFrames * pcm.FrameBytes(), silence);
+int TSong::FrameBytes() const {
+  return SDL_AUDIO_BITSIZE(Format) / 8 * Channels;
+}
 
-  out.Bytes.reserve(static_cast<std::size_t>(bytes));
-  std::vector<Uint8> piece;
-  // Fed in slices so that the stream's own buffers stay small.
-  constexpr std::size_t kSliceBytes = 64 * 1024;
-  const std::size_t slice = kSliceBytes - kSliceBytes % pcm.FrameBytes();
-  for (std::size_t at = 0; at < pcm.Bytes.size(); at += slice) {
-    const std::size_t count = std::min(slice, pcm.Bytes.size() - at);
-    if (SDL_AudioStreamPut(stream.get(), pcm.Bytes.data() + at, static_cast<int>(count)) != 0) {
-      throw EPlatformError(errors::kOutOfMemory);
-    }
-    piece.resize(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream.get())));
-    const int got = SDL_AudioStreamGet(stream.get(), piece.data(), static_cast<int>(piece.size()));
-    if (got > 0) out.Bytes.insert(out.Bytes.end(), piece.begin(), piece.begin() + got);
-  }
-  out.Bytes.resize(std::min(out.Bytes.size(), static_cast<std::size_t>(bytes)));
-  if (out.Bytes.empty()) throw EPlatformError(errors::kNoAudioData);
-  return out;
+std::int64_t TSong::Frames() const {
+  return static_cast<std::int64_t>(Samples.size()) / FrameBytes();
+}
+
+std::uint8_t TSong::Silence() const {
+  return Format == AUDIO_U8 ? 0x80 : 0x00;
+}
+
+TSong ReadWavBytes(std::span<const std::uint8_t> file, std::shared_ptr<const void> owner) {
+  const TWavHeader header = ProbeWavBytes(file);
+  if (!header.InPlace) return Decode(file, header);
+  TSong song;
+  song.Format = InPlaceFormat(header);
+  song.Channels = static_cast<std::uint8_t>(header.Channels);
+  song.SampleRate = static_cast<int>(header.SampleRate);
+  song.Owner = std::move(owner);
+  const auto bytes = static_cast<std::size_t>(header.DataBytes);
+  song.Samples = file.subspan(static_cast<std::size_t>(header.DataOffset),
+                              bytes - bytes % static_cast<std::size_t>(song.FrameBytes()));
+  return song;
+}
+
+TSong ReadWavFile(const QString& path) {
+  auto file = std::make_shared<QFile>(path);
+  if (!file->open(QIODevice::ReadOnly)) throw EPlatformError(errors::kCannotRead);
+  if (file->size() == 0) return ReadWavBytes({});
+  // The mapping lives as long as the QFile: the song's samples are the
+  // file's own pages, shared with the page cache, not a private copy.
+  const uchar* bytes = file->map(0, file->size());
+  if (!bytes) throw EPlatformError(errors::kCannotRead);
+  return ReadWavBytes({bytes, static_cast<std::size_t>(file->size())}, file);
 }
 
 }  // namespace platform

@@ -1,27 +1,33 @@
 #pragma once
-// Decodes a WAV file into samples in memory and converts them to the format
-// an audio device asks for.
+// A WAV song ready for a device: PCM samples that plain files lend in place
+// (from a mapping of the file) and other encodings decode once into memory.
 #include <SDL.h>
 
 #include <QString>
 #include <cstdint>
-#include <vector>
+#include <memory>
+#include <span>
 
 namespace platform {
 
-struct TPcm {
-  SDL_AudioSpec Spec{};  // freq, format and channels describe Bytes
-  std::vector<Uint8> Bytes;
+struct TSong {
+  SDL_AudioFormat Format = 0;
+  std::uint8_t Channels = 0;
+  int SampleRate = 0;
+  std::span<const std::uint8_t> Samples;  // whole frames only
+  std::shared_ptr<const void> Owner;      // keeps Samples alive
 
   int FrameBytes() const;
   std::int64_t Frames() const;
+  std::uint8_t Silence() const;
 };
 
-// Raises EPlatformError with the reason when the file cannot be decoded.
-TPcm DecodeWav(const QString& path);
+// Probes the file, then maps it (PCM a device takes) or decodes it. Raises
+// EPlatformError with the reason when the file cannot be played.
+TSong ReadWavFile(const QString& path);
 
-// `pcm` resampled and reformatted to `target`'s freq, format and channels.
-// Raises EPlatformError when the result would not fit kMaxSongBytes.
-TPcm ConvertPcm(TPcm pcm, const SDL_AudioSpec& target);
+// The same from a WAV file's bytes; the song may point into `file`, which
+// `owner` keeps alive.
+TSong ReadWavBytes(std::span<const std::uint8_t> file, std::shared_ptr<const void> owner = {});
 
 }  // namespace platform

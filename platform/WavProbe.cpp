@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <algorithm>
-#include <array>
 
 #include "platform/MediaErrors.h"
 #include "platform/PlatformError.h"
@@ -23,107 +22,169 @@ enum : std::uint16_t {
   kExtensible = 0xFFFE,
 };
 
-constexpr int kChunkHeaderBytes = 8;
-constexpr int kPlainFmtBytes = 16;
+constexpr std::int64_t kRiffHeaderBytes = 12;
+constexpr std::int64_t kChunkHeaderBytes = 8;
+constexpr std::uint32_t kPlainFmtBytes = 16;
 // An extensible fmt chunk keeps the real format tag in the first two bytes
 // of its sub-format GUID, which starts at byte 24.
-constexpr int kExtensibleFmtBytes = 40;
+constexpr std::uint32_t kExtensibleFmtBytes = 40;
 constexpr int kSubFormatOffset = 24;
+// Bytes at the head of every ADPCM block, per channel.
+constexpr int kImaBlockHeader = 4;
+constexpr int kMsBlockHeader = 7;
 
-std::uint16_t U16(const char* p) {
-  return static_cast<std::uint16_t>(static_cast<unsigned char>(p[0]) |
-                                    static_cast<unsigned char>(p[1]) << 8);
+using TBytes = std::span<const std::uint8_t>;
+
+std::uint16_t U16(TBytes bytes, std::int64_t at) {
+  return static_cast<std::uint16_t>(bytes[static_cast<std::size_t>(at)] |
+                                    bytes[static_cast<std::size_t>(at) + 1] << 8);
 }
 
-std::uint32_t U32(const char* p) {
-  return U16(p) | static_cast<std::uint32_t>(U16(p + 2)) << 16;
+std::uint32_t U32(TBytes bytes, std::int64_t at) {
+  return U16(bytes, at) | static_cast<std::uint32_t>(U16(bytes, at + 2)) << 16;
+}
+
+bool IdIs(TBytes bytes, std::int64_t at, const char (&id)[5]) {
+  return std::equal(id, id + 4, bytes.begin() + at);
 }
 
 [[noreturn]] void Refuse(const QString& text) {
   throw EPlatformError(text);
 }
 
-QByteArray ReadExactly(QFile& file, qint64 offset, qint64 count) {
-  if (!file.seek(offset)) Refuse(errors::kCannotRead);
-  QByteArray bytes = file.read(count);
-  if (bytes.size() != count) Refuse(errors::kTruncated);
-  return bytes;
-}
-
-void ReadFormat(QFile& file, qint64 offset, std::uint32_t size, TWavHeader& header) {
+void ReadFormat(TBytes file, std::int64_t body, std::uint32_t size, TWavHeader& header) {
   if (size < kPlainFmtBytes) Refuse(errors::kBrokenHeader);
-  const bool extensible = size >= kExtensibleFmtBytes;
-  const QByteArray fmt =
-      ReadExactly(file, offset, extensible ? kExtensibleFmtBytes : kPlainFmtBytes);
-  header.FormatTag = U16(fmt.constData());
-  header.Channels = U16(fmt.constData() + 2);
-  header.SampleRate = U32(fmt.constData() + 4);
-  header.BitsPerSample = U16(fmt.constData() + 14);
-  if (header.FormatTag == kExtensible) {
-    if (!extensible) Refuse(errors::kBrokenHeader);
-    header.FormatTag = U16(fmt.constData() + kSubFormatOffset);
+  if (body + std::min(size, kExtensibleFmtBytes) > static_cast<std::int64_t>(file.size())) {
+    Refuse(errors::kTruncated);
   }
-  if (header.Channels == 0 || header.SampleRate == 0) Refuse(errors::kBrokenHeader);
+  header.FmtOffset = body;
+  header.FmtBytes = size;
+  header.FormatTag = U16(file, body);
+  header.Channels = U16(file, body + 2);
+  header.SampleRate = U32(file, body + 4);
+  header.BlockAlign = U16(file, body + 12);
+  header.BitsPerSample = U16(file, body + 14);
+  if (header.FormatTag == kExtensible) {
+    if (size < kExtensibleFmtBytes) Refuse(errors::kBrokenHeader);
+    header.FormatTag = U16(file, body + kSubFormatOffset);
+  }
 }
 
-bool Decodable(std::uint16_t tag) {
-  constexpr std::array kTags{kPcm, kMsAdpcm, kIeeeFloat, kALaw, kMuLaw, kImaAdpcm};
-  return std::find(kTags.begin(), kTags.end(), tag) != kTags.end();
+// Walks the chunks up to the data chunk, keeping the first fmt chunk (the
+// one the decoder uses) and reading nothing but chunk headers.
+void WalkChunks(TBytes file, TWavHeader& header) {
+  const auto fileSize = static_cast<std::int64_t>(file.size());
+  bool haveFormat = false;
+  std::int64_t offset = kRiffHeaderBytes;
+  for (int chunk = 0;; ++chunk) {
+    // A file that ends cleanly after its format has no samples; any other
+    // end before the data chunk means the file was cut short.
+    if (offset == fileSize && haveFormat) Refuse(errors::kNoAudioData);
+    if (offset + kChunkHeaderBytes > fileSize) Refuse(errors::kTruncated);
+    if (chunk == kMaxChunksBeforeData) Refuse(errors::kNoDataChunk);
+    const std::uint32_t size = U32(file, offset + 4);
+    const std::int64_t body = offset + kChunkHeaderBytes;
+    if (IdIs(file, offset, "fmt ") && !haveFormat) {
+      ReadFormat(file, body, size, header);
+      haveFormat = true;
+    } else if (IdIs(file, offset, "data")) {
+      if (!haveFormat) Refuse(errors::kBrokenHeader);
+      if (body + size > fileSize) Refuse(errors::kTruncated);
+      header.DataOffset = body;
+      header.DataBytes = size;
+      return;
+    }
+    offset = body + size + (size & 1);  // chunks are padded to an even length
+  }
+}
+
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b) {
+  return (a + b - 1) / b;
+}
+
+// Output bytes of an ADPCM stream: whole blocks of samples, the last one
+// counted whole; `header` bytes per channel open each block with one sample
+// (IMA) or two (MS), and every further byte holds two 4-bit codes.
+std::int64_t AdpcmDecodedBytes(const TWavHeader& h, int header, int headerSamples) {
+  const int perChannel = h.BlockAlign / h.Channels;
+  if (h.BitsPerSample != 4 || perChannel <= header) Refuse(errors::kBrokenHeader);
+  const std::int64_t samplesPerBlock = (perChannel - header) * 2 + headerSamples;
+  return CeilDiv(h.DataBytes, h.BlockAlign) * samplesPerBlock * h.Channels * 2;
+}
+
+// How the samples are read and what memory that takes. PCM of 8, 16 or 32
+// bits and 32-bit float play in place; 24-bit PCM is widened to 32 bits and
+// the compressed encodings are decoded to 16 bits, into memory.
+void SettleReading(TWavHeader& h) {
+  const std::int64_t frameBytes = std::int64_t{h.Channels} * h.BitsPerSample / 8;
+  const bool plain = h.FormatTag == kPcm || h.FormatTag == kIeeeFloat || h.FormatTag == kALaw ||
+                     h.FormatTag == kMuLaw;
+  if (plain && (frameBytes == 0 || h.BitsPerSample % 8 != 0 || h.BlockAlign != frameBytes)) {
+    Refuse(errors::kBrokenHeader);
+  }
+  const std::int64_t frames = plain ? h.DataBytes / frameBytes : 0;
+  switch (h.FormatTag) {
+    case kPcm:
+      if (h.BitsPerSample == 24) {
+        h.DecodedBytes = frames * h.Channels * 4;
+      } else if (h.BitsPerSample == 8 || h.BitsPerSample == 16 || h.BitsPerSample == 32) {
+        h.InPlace = true;
+      } else {
+        Refuse(errors::kUnsupported);
+      }
+      break;
+    case kIeeeFloat:
+      if (h.BitsPerSample != 32) Refuse(errors::kUnsupported);
+      h.InPlace = true;
+      break;
+    case kALaw:
+    case kMuLaw:
+      if (h.BitsPerSample != 8) Refuse(errors::kUnsupported);
+      h.DecodedBytes = frames * h.Channels * 2;
+      break;
+    case kImaAdpcm:
+      h.DecodedBytes = AdpcmDecodedBytes(h, kImaBlockHeader, 1);
+      break;
+    case kMsAdpcm:
+      h.DecodedBytes = AdpcmDecodedBytes(h, kMsBlockHeader, 2);
+      break;
+    default:
+      Refuse(errors::kUnsupported);
+  }
+  if (h.InPlace && frames == 0) Refuse(errors::kNoAudioData);
+  h.ReadingBytes = h.InPlace ? 0 : h.DataBytes + h.DecodedBytes;
 }
 
 }  // namespace
 
-std::int64_t DecodedBytes(const TWavHeader& header) {
-  switch (header.FormatTag) {
-    case kMsAdpcm:
-    case kImaAdpcm:
-      return header.DataBytes * 4;  // 4-bit codes become 16-bit samples
-    case kALaw:
-    case kMuLaw:
-      return header.DataBytes * 2;  // 8-bit codes become 16-bit samples
-    case kPcm:
-      // 24-bit samples are widened to 32 bits.
-      return header.BitsPerSample == 24 ? header.DataBytes / 3 * 4 : header.DataBytes;
-    default:
-      return header.DataBytes;
+TWavHeader ProbeWavBytes(TBytes file) {
+  const auto size = static_cast<std::int64_t>(file.size());
+  if (size < 4 || !IdIs(file, 0, "RIFF")) Refuse(errors::kNotWav);
+  if (size < kRiffHeaderBytes) Refuse(errors::kTruncated);
+  if (!IdIs(file, 8, "WAVE")) Refuse(errors::kNotWave);
+
+  TWavHeader header;
+  WalkChunks(file, header);
+  if (header.Channels < kMinChannels || header.Channels > kMaxChannels) {
+    Refuse(header.Channels == 0 ? errors::kBrokenHeader : errors::kChannelCount);
   }
+  if (header.SampleRate < kMinSampleRate || header.SampleRate > kMaxSampleRate) {
+    Refuse(header.SampleRate == 0 ? errors::kBrokenHeader : errors::kSampleRate);
+  }
+  if (header.DataBytes == 0) Refuse(errors::kNoAudioData);
+  SettleReading(header);
+  if (header.ReadingBytes > kMaxSongBytes) Refuse(errors::kTooLarge);
+  return header;
 }
 
 TWavHeader ProbeWav(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) Refuse(errors::kCannotRead);
-  const qint64 fileSize = file.size();
-  const QByteArray riff = file.read(12);
-  if (riff.size() < 4 || !riff.startsWith("RIFF")) Refuse(errors::kNotWav);
-  if (riff.size() < 12) Refuse(errors::kTruncated);
-  if (riff.mid(8, 4) != "WAVE") Refuse(errors::kNotWave);
-
-  TWavHeader header;
-  bool haveFormat = false;
-  qint64 offset = 12;
-  while (true) {
-    // A file that ends cleanly after its format has no samples; any other
-    // end before the data chunk means the file was cut short.
-    if (offset == fileSize && haveFormat) Refuse(errors::kNoAudioData);
-    if (offset + kChunkHeaderBytes > fileSize) Refuse(errors::kTruncated);
-    const QByteArray chunk = ReadExactly(file, offset, kChunkHeaderBytes);
-    const std::uint32_t size = U32(chunk.constData() + 4);
-    const qint64 body = offset + kChunkHeaderBytes;
-    if (chunk.startsWith("fmt ")) {
-      ReadFormat(file, body, size, header);
-      haveFormat = true;
-    } else if (chunk.startsWith("data")) {
-      if (!haveFormat) Refuse(errors::kBrokenHeader);
-      if (body + size > fileSize) Refuse(errors::kTruncated);
-      header.DataBytes = size;
-      break;
-    }
-    offset = body + size + (size & 1);  // chunks are padded to an even length
-  }
-  if (!Decodable(header.FormatTag)) Refuse(errors::kUnsupported);
-  if (header.DataBytes == 0) Refuse(errors::kNoAudioData);
-  if (DecodedBytes(header) > kMaxSongBytes) Refuse(errors::kTooLarge);
-  return header;
+  if (file.size() == 0) return ProbeWavBytes({});
+  // Mapped, not read: only the pages of the chunk headers are touched.
+  const uchar* bytes = file.map(0, file.size());
+  if (!bytes) Refuse(errors::kCannotRead);
+  return ProbeWavBytes({bytes, static_cast<std::size_t>(file.size())});
 }
 
 }  // namespace platform

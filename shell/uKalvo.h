@@ -62,7 +62,7 @@ class TfmKalvo : public QMainWindow {
   const TClockState& ClockState() const { return Clock; }
   const TPatternSelection& PatternSelection() const { return Selection; }
   bool ShowRunning() const { return tmrPlay->Enabled(); }
-  TMPModes SongMode() const { return mpKeloSong.Mode(); }
+  platform::TMPModes SongMode() const { return mpKeloSong.Mode(); }
 
  signals:
   // A picture just copied onto the window: each drawn step's frame, and the
@@ -94,7 +94,7 @@ class TfmKalvo : public QMainWindow {
   THotZone* Image1 = nullptr;
   THotZone* Image2 = nullptr;
   platform::TTimer* tmrPlay = nullptr;
-  TMediaPlayer mpKeloSong;
+  platform::TMediaPlayer mpKeloSong;
   QAction* miSnowType = nullptr;
   QAction* miMusic = nullptr;
   QAction* miCocktail = nullptr;

@@ -20,6 +20,9 @@ songsynth::TStereo ShippedSong(const char* name) {
 
 }  // namespace
 
+using platform::TMediaPlayer;
+using platform::TMPModes;
+
 class TestShippedSongs : public QObject {
   Q_OBJECT
 

@@ -1,12 +1,17 @@
 // Which files the player accepts: every encoding the WAV reader decodes, in
 // any layout, and a clear refusal for everything else.
+#include <QElapsedTimer>
 #include <QTest>
 
 #include "music/uSong.h"
 #include "platform/PlatformError.h"
 #include "platform/WavDecoder.h"
+#include "platform/WavProbe.h"
 #include "tests/fixtures/ScratchFolder.h"
 #include "tests/fixtures/WavFixture.h"
+
+using platform::TMediaPlayer;
+using platform::TMPModes;
 
 namespace {
 
@@ -75,7 +80,63 @@ QByteArray ExtensiblePcmWav() {
   return WavBytes(layout, Repeat(frames * 4, '\x20'));
 }
 
+constexpr qint64 kMiB = 1024 * 1024;
+
+// The fmt chunk, header and all, of a file with `layout`.
+QByteArray FmtChunk(const TWavLayout& layout) {
+  const QByteArray bare = WavBytes(layout, QByteArray());
+  return bare.mid(12, bare.size() - 12 - 8);  // after RIFF and WAVE, before the empty data
+}
+
+QByteArray Chunk(const char* id, const QByteArray& body) {
+  const auto size = static_cast<std::uint32_t>(body.size());
+  QByteArray chunk(id, 4);
+  for (int i = 0; i < 4; ++i) chunk.append(static_cast<char>(size >> (8 * i)));
+  return chunk + body + (body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+}
+
+// A RIFF WAVE of `chunks`; then `dataBytes` of zeros declared by a data
+// chunk header (or, with no id, a bare tail), added sparsely by truncate.
+struct THostileFile {
+  QByteArray Chunks;
+  qint64 DataBytes = 0;
+  bool DataHeader = true;
+};
+
+void WriteHostile(const QString& path, const THostileFile& spec) {
+  QByteArray head = "RIFF" + QByteArray(4, '\xFF') + "WAVE" + spec.Chunks;
+  if (spec.DataHeader) {
+    head += Chunk("data", QByteArray()).left(4);
+    for (int i = 0; i < 4; ++i) head.append(static_cast<char>(spec.DataBytes >> (8 * i)));
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(head) != head.size() ||
+      !file.resize(head.size() + spec.DataBytes)) {
+    qFatal("cannot write %s", qPrintable(path));
+  }
+}
+
+// Peak resident memory since the last reset, in bytes.
+qint64 PeakResident() {
+  QFile status("/proc/self/status");
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith("VmHWM:"))
+      return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+  }
+  return -1;
+}
+
+void ResetPeakResident() {
+  QFile clear("/proc/self/clear_refs");
+  if (clear.open(QIODevice::WriteOnly)) clear.write("5");
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(THostileFile)
+
+namespace {}  // namespace
 
 class TestSongFiles : public QObject {
   Q_OBJECT
@@ -134,6 +195,9 @@ class TestSongFiles : public QObject {
         << unknown << "この WAV ファイルの符号化形式には対応していません。";
     QTest::newRow("64-bit float") << PlainWav(3, 1, 8000, 64)
                                   << "この WAV ファイルの符号化形式には対応していません。";
+    QTest::newRow("zero bits per sample")
+        << WavBytes({.Bits = 0, .BlockAlign = 0}, QByteArray(100, 'x'))
+        << "WAV ファイルのヘッダーが壊れています。";
     QTest::newRow("no samples") << noData << "WAV ファイルに音声データがありません。";
     QTest::newRow("huge declared data size")
         << WavBytes({.DeclaredDataBytes = 0xFFFFFFF0}, QByteArray(100, 'x'))
@@ -156,22 +220,7 @@ class TestSongFiles : public QObject {
     QCOMPARE(folder.Errors.size(), 1);
   }
 
-  // The limit is checked on the declared size, so a sparse file serves.
-  void a_song_too_large_for_memory_is_refused_before_it_is_read() {
-    TScratchFolder folder;
-    const std::uint32_t dataBytes = 200u * 1024 * 1024;
-    QFile file(folder.Path("KeloSong1.wav"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(WavBytes({.DeclaredDataBytes = dataBytes}, QByteArray()));
-    QVERIFY(file.resize(file.size() + dataBytes));
-    file.close();
-    TMediaPlayer player;
-    LoadSong(player, 1);
-    QCOMPARE(folder.Errors,
-             QStringList{"曲のファイルが大きすぎるため、メモリーに読み込めません。"});
-    QCOMPARE(player.Mode(), TMPModes::mpNotReady);
-  }
-
+#include "platform/WavProbe.h"
   void no_usable_audio_device_is_the_device_error() {
     TScratchFolder folder;
     WriteFile(folder.Path("KeloSong1.wav"), SongWav(100));
@@ -185,25 +234,76 @@ class TestSongFiles : public QObject {
     LoadSong(player, 1);  // the next attempt finds the device again
     QCOMPARE(player.Mode(), TMPModes::mpStopped);
   }
+  // Files made to hang, exhaust or mislead the reader: each is decided in
+  // bounded time and memory, refused with the reason that applies.
+  void hostile_files_are_decided_in_bounded_time_and_memory_data() {
+    QTest::addColumn<THostileFile>("file");
+    QTest::addColumn<QString>("text");  // empty: the song is accepted
+    const auto fmt = [](std::uint16_t tag, std::uint16_t channels, std::uint32_t rate,
+                        std::uint16_t bits, std::uint16_t blockAlign = 0) {
+      return FmtChunk(
+          {.Tag = tag, .Channels = channels, .Rate = rate, .Bits = bits, .BlockAlign = blockAlign});
+    };
+    const QByteArray ima =
+        FmtChunk({.Tag = 0x11,
+                  .Channels = 1,
+                  .Rate = 22050,
+                  .Bits = 4,
+                  .BlockAlign = 256,
+                  .FmtExtra = QByteArray("\x02\x00\xF9\x01", 4)});  // 505 samples a block
+    const QString rate = "曲のｻﾝﾌﾟﾘﾝｸﾞ ﾚｰﾄには対応していません (1000～384000 Hz まで)。";
+    const QString channels = "曲のﾁｬﾝﾈﾙ数には対応していません (1～8 ﾁｬﾝﾈﾙまで)。";
+    const QString noData = "WAV ﾌｧｲﾙのﾁｬﾝｸが多すぎて、音声ﾃﾞｰﾀが見つかりません。";
+    const QString tooLarge = "曲のファイルが大きすぎるため、メモリーに読み込めません。";
+    QTest::newRow("1,638,450 Hz") << THostileFile{fmt(1, 1, 1638450, 16), 64 * 1024} << rate;
+    QTest::newRow("1 Hz") << THostileFile{fmt(1, 1, 1, 16), 1024} << rate;
+    QTest::newRow("16 channels") << THostileFile{fmt(1, 16, 44100, 16), 32 * 1024} << channels;
+    QTest::newRow("128 channels, 3 MiB")
+        << THostileFile{fmt(1, 128, 8000, 24, 3), 3 * kMiB} << channels;
+    QTest::newRow("24-bit, 8 channels, block align 3, 48 MiB")
+        << THostileFile{fmt(1, 8, 44100, 24, 3), 48 * kMiB}
+        << "WAV ファイルのヘッダーが壊れています。";
+    QTest::newRow("two fmt chunks, IMA ADPCM first, 100 MiB")
+        << THostileFile{ima + fmt(1, 1, 22050, 16), 100 * kMiB} << tooLarge;
+    QTest::newRow("4 GiB sparse tail and no data chunk")
+        << THostileFile{fmt(1, 2, 44100, 16), 4096 * kMiB, false} << noData;
+    QTest::newRow("10,001 chunks before the data")
+        << THostileFile{fmt(1, 1, 8000, 16) + Chunk("junk", "ab").repeated(10000), 1024} << noData;
+    QTest::newRow("the largest IMA ADPCM song the limit admits")
+        << THostileFile{ima, 25 * kMiB} << QString();
+    QTest::newRow("200 MiB of 16-bit PCM, played in place")
+        << THostileFile{fmt(1, 2, 44100, 16), 200 * kMiB} << QString();
+    QTest::newRow("50 MiB of A-law, 150 MiB to decode")
+        << THostileFile{fmt(6, 1, 8000, 8), 50 * kMiB} << tooLarge;
+  }
 
-  // What a device that asks for another layout gets: resampled, remixed
-  // and reformatted samples of the same length and level.
-  void conversion_keeps_length_and_level() {
-    platform::TPcm pcm;
-    pcm.Spec.freq = 8000;
-    pcm.Spec.format = AUDIO_S16LSB;
-    pcm.Spec.channels = 1;
-    const QByteArray samples = Pcm16(std::vector<std::int16_t>(8000, 16384));
-    pcm.Bytes.assign(samples.begin(), samples.end());
-    SDL_AudioSpec device{};
-    device.freq = 48000;
-    device.format = AUDIO_F32SYS;
-    device.channels = 2;
-    const platform::TPcm out = platform::ConvertPcm(pcm, device);
-    QCOMPARE_LT(std::abs(out.Frames() - 48000), 100);
-    const float* floats = reinterpret_cast<const float*>(out.Bytes.data());
-    QCOMPARE_LT(std::abs(floats[2 * 24000] - 0.5f), 0.01f);
-    QCOMPARE_LT(std::abs(floats[2 * 24000 + 1] - 0.5f), 0.01f);
+  void hostile_files_are_decided_in_bounded_time_and_memory() {
+    QFETCH(THostileFile, file);
+    QFETCH(QString, text);
+    TScratchFolder folder;
+    WriteHostile(folder.Path("KeloSong1.wav"), file);
+    ResetPeakResident();
+    QElapsedTimer timer;
+    timer.start();
+    {
+      TMediaPlayer player;
+      LoadSong(player, 1);
+      QCOMPARE(player.Mode(), text.isEmpty() ? TMPModes::mpStopped : TMPModes::mpNotReady);
+    }
+    QCOMPARE(folder.Errors, text.isEmpty() ? QStringList() : QStringList{text});
+    QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(timer.elapsed())));
+    const qint64 peak = PeakResident();
+    QVERIFY2(peak < platform::kMaxSongBytes + 64 * kMiB, qPrintable(QString::number(peak)));
+  }
+
+  // PCM a device takes is played from the file's own bytes, not a copy.
+  void plain_pcm_is_read_in_place() {
+    const QByteArray wav = SongWav(100);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(wav.constData());
+    const platform::TSong song =
+        platform::ReadWavBytes({bytes, static_cast<std::size_t>(wav.size())});
+    QCOMPARE(static_cast<const void*>(song.Samples.data()), static_cast<const void*>(bytes + 44));
+    QCOMPARE(song.Frames(), 800);
   }
 };
 

@@ -1,17 +1,23 @@
 // What reaches the sound card, read back from SDL's disk driver: it writes
 // every buffer the device would play into a file, paced like a real card,
-// and writes silence while the device is paused.
+// from the moment a device opens until it closes.
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
 #include "music/uSong.h"
+#include "platform/AudioWorker.h"
 #include "tests/fixtures/ScratchFolder.h"
 #include "tests/fixtures/WavFixture.h"
+
+using platform::TMediaPlayer;
+using platform::TMPModes;
 
 namespace {
 
 constexpr int kSongMs = 300;
 constexpr int kRate = 8000;
+constexpr int kTickMs = 100;
 
 std::vector<std::int16_t> ReadSamples(const QString& path) {
   QFile file(path);
@@ -72,32 +78,40 @@ class TestSongOutput : public QObject {
     WriteFile(folder.Path("KeloSong1.wav"), SongWav(kSongMs));
     const std::vector<std::int16_t> song = AudibleSamples(kRate * kSongMs / 1000);
 
-    {
-      TMediaPlayer player;
-      LoadSong(player, 1);
-      QCOMPARE(player.Mode(), TMPModes::mpStopped);
-      QTest::qWait(50);  // the paused device writes silence meanwhile
-      StartSong(player);
-      int restarts = 0;
-      QTimer tick;
-      QObject::connect(&tick, &QTimer::timeout, [&] {
-        if (player.Mode() == TMPModes::mpStopped) ++restarts;
-        SongKeepAlive(player);
-      });
-      tick.start(100);
-      // Stop halfway through the third run.
-      QVERIFY(
-          QTest::qWaitFor([&] { return restarts == 2 && player.Position() > kSongMs / 3; }, 5000));
-      tick.stop();
-      StopSong(player);
-      QTest::qWait(200);
-    }  // closing the device flushes its file
+    TMediaPlayer player;
+    LoadSong(player, 1);
+    QCOMPARE(player.Mode(), TMPModes::mpStopped);
+    QTest::qWait(150);
+    QVERIFY2(!QFile::exists(deviceFile), "a device was opened before anything played");
+    StartSong(player);
+    int restarts = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      if (player.Mode() == TMPModes::mpStopped) ++restarts;
+      SongKeepAlive(player);
+    });
+    tick.start(kTickMs);
+    // Stop halfway through the third run.
+    QVERIFY(
+        QTest::qWaitFor([&] { return restarts == 2 && player.Position() > kSongMs / 3; }, 5000));
+    tick.stop();
+    StopSong(player);
+    // Stop closes the device, and its file stops growing.
+    QVERIFY(
+        QTest::qWaitFor([] { return platform::audio_worker::OpenDevicesForTesting() == 0; }, 3000));
+    const qint64 size = QFileInfo(deviceFile).size();
+    QTest::qWait(300);
+    QCOMPARE(QFileInfo(deviceFile).size(), size);
 
     const TRuns runs = SplitIntoRuns(ReadSamples(deviceFile), song);
     QVERIFY2(runs.Fault.isEmpty(), qPrintable(runs.Fault));
     QCOMPARE(runs.Complete, 2);
     QVERIFY(runs.Partial > 0 && runs.Partial < song.size());
-    qInfo("longest silence between two runs: %zu ms", runs.LongestGap * 1000 / kRate);
+    // A loop restarts within one tick plus one device buffer.
+    const std::size_t gapMs = runs.LongestGap * 1000 / kRate;
+    const int bufferMs = platform::DeviceBufferFrames(kRate) * 1000 / kRate;
+    QVERIFY2(gapMs <= static_cast<std::size_t>(kTickMs + bufferMs),
+             qPrintable(QString::number(gapMs)));
   }
 };
 

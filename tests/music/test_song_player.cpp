@@ -12,15 +12,20 @@
 #include "tests/fixtures/ScratchFolder.h"
 #include "tests/fixtures/WavFixture.h"
 
-Q_DECLARE_METATYPE(TMPModes)
+using platform::TMediaPlayer;
+using platform::TMPModes;
+
+Q_DECLARE_METATYPE(platform::TMPModes)
 
 namespace {
 
-constexpr int kSong1Ms = 400;
+constexpr int kSong1Ms = 1000;
 constexpr int kSong2Ms = 250;
 constexpr int kWaitMs = 3000;
-// Right after a start the play head may already be a buffer or two in.
-constexpr int kNearStartMs = 100;
+// The play head counts what was handed to the device: right after a start it
+// may already be a device buffer or two in (128 ms each at 8000 Hz).
+constexpr int kNearStartMs = 260;
+constexpr int kMidwayMs = 500;
 
 using TOperation = std::function<void(TMediaPlayer&)>;
 
@@ -57,7 +62,7 @@ class TestSongPlayer : public QObject {
     if (state == "start") return;
     StartSong(player);
     if (state == "middle") {
-      QVERIFY(Reached(player, 150));
+      QVERIFY(Reached(player, kMidwayMs));
       StopSong(player);
     } else if (state == "end") {
       QVERIFY(PlayedToEnd(player));

@@ -9,6 +9,8 @@
 #include "tests/fixtures/ScratchFolder.h"
 #include "tests/fixtures/WavFixture.h"
 
+using platform::TMPModes;
+
 class TestSongs : public QObject {
   Q_OBJECT
  private slots:
