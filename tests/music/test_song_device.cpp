@@ -16,6 +16,10 @@ namespace audio = platform::audio_worker;
 namespace {
 
 constexpr int kWaitMs = 3000;
+// The position counts frames handed to the device, so a worker that opens the
+// device at once may already have taken one 128 ms buffer of the 8 kHz song
+// by the time the test looks: "near the start" allows that one buffer.
+constexpr std::int64_t kNearStartMs = 150;
 
 bool DevicesBecome(int count) {
   return QTest::qWaitFor([&] { return audio::OpenDevicesForTesting() == count; }, kWaitMs);
@@ -69,7 +73,7 @@ class TestSongDevice : public QObject {
     StopSong(player);
     StartSong(player);
     QCOMPARE(player.Mode(), TMPModes::mpPlaying);
-    QVERIFY(player.Position() < 100);
+    QVERIFY(player.Position() < kNearStartMs);
     QVERIFY(Reached(player, 150));
     QCOMPARE(audio::OpenDevicesForTesting(), 1);
   }
@@ -84,7 +88,7 @@ class TestSongDevice : public QObject {
     QCOMPARE(player.Position(), player.Length());
     QVERIFY(DevicesBecome(0));
     SongKeepAlive(player);  // the automatic rewind still works afterwards
-    QVERIFY(player.Position() < 100);
+    QVERIFY(player.Position() < kNearStartMs);
     QVERIFY(DevicesBecome(1));
   }
 
