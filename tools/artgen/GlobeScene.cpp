@@ -36,7 +36,11 @@ void DrawSky(QPainter& p) {
   TLcg random(1225);
   p.setPen(Qt::NoPen);
   for (int i = 0; i < 70; ++i) {
-    const QPointF at(13 + random.Next() * 272, 15 + random.Next() * 250);
+    // One statement per draw: the order in which a call's arguments are
+    // evaluated differs between compilers, and with it the picture.
+    const double y = 15 + random.Next() * 250;
+    const double x = 13 + random.Next() * 272;
+    const QPointF at(x, y);
     const double r = 0.6 + random.Next() * 0.9;
     p.setBrush(QColor(200, 215, 245, 70 + static_cast<int>(random.Next() * 70)));
     p.drawEllipse(at, r, r);
