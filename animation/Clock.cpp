@@ -13,10 +13,10 @@ const TSpriteRef& PairFor(const TSpriteCatalogue& catalogue, const TTrack& track
   return catalogue.At(still ? 1 : spriteFrame, kind);
 }
 
-void Stamp(TCanvas& canvas, const TSpriteRef& pair, TPoint corner) {
-  canvas.CopyMode = TCopyMode::cmSrcAnd;
+void Stamp(platform::TCanvas& canvas, const TSpriteRef& pair, TPoint corner) {
+  canvas.CopyMode = platform::TCopyMode::cmSrcAnd;
   canvas.Draw(corner.X, corner.Y, pair.Mask->Bitmap);
-  canvas.CopyMode = TCopyMode::cmSrcPaint;
+  canvas.CopyMode = platform::TCopyMode::cmSrcPaint;
   canvas.Draw(corner.X, corner.Y, pair.Image->Bitmap);
 }
 
@@ -24,8 +24,8 @@ void Stamp(TCanvas& canvas, const TSpriteRef& pair, TPoint corner) {
 
 void ComposeStep(TClockState& clock, std::int32_t step, const TScene& scene, QImage& offscreen) {
   clock.SpriteFrame = clock.SceneFrame;
-  TCanvas canvas(offscreen);
-  canvas.CopyMode = TCopyMode::cmSrcCopy;
+  platform::TCanvas canvas(offscreen);
+  canvas.CopyMode = platform::TCopyMode::cmSrcCopy;
   canvas.Draw(0, 0, scene.Globe);
 
   for (std::int32_t t = 0; t < scene.TrackCount; ++t) {

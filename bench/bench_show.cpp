@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/GlobeView.h"
 #include "shell/Program.h"
+#include "tests/fixtures/KalvoProbe.h"
 
 namespace {
 
@@ -62,11 +62,12 @@ int main(int argc, char* argv[]) {
   InitialiseApplication();
   TProgram program;
   FirstPaintWatch watch;
-  program.MainWindow.GlobeView->installEventFilter(&watch);
+  const TKalvoProbe probe(program.MainWindow);
+  probe.GlobeView()->installEventFilter(&watch);
 
   long ticks = 0;
-  const auto tick = program.MainWindow.tmrPlay->OnTimer;
-  program.MainWindow.tmrPlay->OnTimer = [&] {
+  const auto tick = probe.Timer().OnTimer;
+  probe.Timer().OnTimer = [&] {
     ++ticks;
     tick();
   };

@@ -13,6 +13,7 @@
 #include "animation/Clock.h"
 #include "animation/Patterns.h"
 #include "shell/uKalvo.h"
+#include "tests/fixtures/KalvoProbe.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ void BM_BusiestStep(benchmark::State& state) {
   state.counters["sprites"] = VisibleAt(pattern, step);
   state.counters["allocs/tick"] =
       static_cast<double>(allocated) / static_cast<double>(state.iterations());
-  state.SetLabel(pattern.MenuItem);
+  state.SetLabel(pattern.Key);
 }
 BENCHMARK(BM_BusiestStep)->DenseRange(0, kPatternCount - 1);
 
@@ -99,7 +100,7 @@ void BM_WholeCycle(benchmark::State& state) {
   state.counters["avg tick"] =
       benchmark::Counter(static_cast<double>(state.iterations() * kTrackSteps),
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-  state.SetLabel(pattern.MenuItem);
+  state.SetLabel(pattern.Key);
 }
 BENCHMARK(BM_WholeCycle)->DenseRange(0, kPatternCount - 1);
 
@@ -114,9 +115,10 @@ void BM_DrawnTickOnWindow(benchmark::State& state) {
   }
   window.miHatuyukiClick();
   const int step = BusiestStep(PatternEntry(TPattern::Hatuyuki));
+  TClockState& clock = TKalvoProbe(window).Clock();
   long allocated = 0;
   for (auto _ : state) {
-    window.Clock.Step = step;
+    clock.Step = step;
     const long before = allocations.load(std::memory_order_relaxed);
     window.tmrPlayTimer();
     allocated += allocations.load(std::memory_order_relaxed) - before;

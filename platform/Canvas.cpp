@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace platform {
+
 namespace {
 
 using Pixel = std::uint32_t;
@@ -68,3 +70,5 @@ void TCanvas::Draw(int x, int y, const QImage& picture) {
       break;
   }
 }
+
+}  // namespace platform

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <cstdint>
 
+namespace platform {
+
 enum class TCopyMode : std::uint32_t {
   cmSrcCopy = 0x00CC0020,   // the source replaces the destination
   cmSrcAnd = 0x008800C6,    // destination := destination AND source
@@ -25,3 +27,5 @@ class TCanvas {
  private:
   QImage& surface_;
 };
+
+}  // namespace platform

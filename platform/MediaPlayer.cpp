@@ -50,7 +50,8 @@ struct TMediaPlayer::TPlayback {
     // SDL would otherwise turn SIGINT and SIGTERM into quit events that no
     // one reads, and the program could no longer be ended by a signal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw EPlatformError(errors::kNoAudioOutput);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+      throw platform::EPlatformError(errors::kNoAudioOutput);
     AudioStarted = true;
     SDL_AudioSpec request{};
     request.freq = wanted.freq;
@@ -61,7 +62,7 @@ struct TMediaPlayer::TPlayback {
     request.userdata = this;
     // The device opens paused and plays silence until told to play.
     Device = SDL_OpenAudioDevice(nullptr, 0, &request, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
-    if (Device == 0) throw EPlatformError(DeviceErrorText(SDL_GetError()));
+    if (Device == 0) throw platform::EPlatformError(DeviceErrorText(SDL_GetError()));
     Silence = obtained.silence;
   }
 
@@ -118,7 +119,7 @@ void TMediaPlayer::Close() {
 }
 
 TMediaPlayer::TPlayback& TMediaPlayer::OpenPlayback() const {
-  if (!playback_) throw EPlatformError(errors::kNoDevice);
+  if (!playback_) throw platform::EPlatformError(errors::kNoDevice);
   return *playback_;
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <stdexcept>
 
+namespace platform {
+
 class EPlatformError : public std::runtime_error {
  public:
   explicit EPlatformError(const QString& text)
@@ -13,3 +15,5 @@ class EPlatformError : public std::runtime_error {
  private:
   QString text_;
 };
+
+}  // namespace platform

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -24,8 +25,9 @@ QString ProgramFolder() {
   return WithSeparator(QCoreApplication::applicationDirPath());
 }
 
-void SetProgramFolderForTesting(const QString& folder) {
-  Override() = folder.isEmpty() ? QString() : WithSeparator(QDir(folder).absolutePath());
+QString SetProgramFolderForTesting(const QString& folder) {
+  return std::exchange(Override(),
+                       folder.isEmpty() ? QString() : WithSeparator(QDir(folder).absolutePath()));
 }
 
 bool FileExists(const QString& path) {

@@ -7,8 +7,8 @@ namespace platform {
 
 QString ProgramFolder();
 // Tests point the program at a scratch folder; an empty string restores the
-// executable's folder.
-void SetProgramFolderForTesting(const QString& folder);
+// executable's folder. Returns the folder set before (empty for none).
+QString SetProgramFolderForTesting(const QString& folder);
 
 // True only for an existing regular file: a folder of that name does not count.
 bool FileExists(const QString& path);

@@ -4,6 +4,8 @@
 
 #include "platform/PlatformError.h"
 
+namespace platform {
+
 TTimer::TTimer(QObject* parent) : QObject(parent) {}
 
 void TTimer::SetInterval(int milliseconds) {
@@ -37,3 +39,5 @@ void TTimer::Halt() {
 void TTimer::timerEvent(QTimerEvent* event) {
   if (event->timerId() == timerId_ && OnTimer) OnTimer();
 }
+
+}  // namespace platform

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <functional>
 
+namespace platform {
+
 class TTimer : public QObject {
   Q_OBJECT
  public:
@@ -29,3 +31,5 @@ class TTimer : public QObject {
   int interval_ = 1000;
   int timerId_ = 0;  // 0 while disabled
 };
+
+}  // namespace platform

@@ -1,6 +1,19 @@
 #pragma once
-// The main window's menu tree as designed: every item's name, place,
-// caption, shortcut, radio group and initial check mark.
+// The shape of the main window's menu tree: one row per item with its name,
+// place, caption, shortcut, radio group and initial check mark, the window's
+// field that keeps it and the command it runs. The rows themselves are the
+// window's own (TfmKalvo::MenuDesign), since they name its private fields.
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "animation/Patterns.h"
+
+class QAction;
+class TfmKalvo;
+
+using TMenuCommand = void (TfmKalvo::*)();
+using TMenuComponent = QAction* TfmKalvo::*;
 
 struct TMenuItemDesign {
   const char* Name;
@@ -10,6 +23,9 @@ struct TMenuItemDesign {
   int GroupIndex;
   bool RadioItem;
   bool Checked;
+  TMenuComponent Component;         // the window's field for the item, or nullptr
+  TMenuCommand Click;               // the command the item runs, or nullptr
+  std::optional<TPattern> Pattern;  // the pattern a pattern item selects
 };
 
 inline constexpr int kCtrlFlag = 0x4000;
@@ -17,26 +33,26 @@ inline constexpr int kShortCutCtrlP = kCtrlFlag + 'P';  // 16464
 inline constexpr int kShortCutCtrlS = kCtrlFlag + 'S';  // 16467
 static_assert(kShortCutCtrlP == 16464 && kShortCutCtrlS == 16467);
 
-// clang-format off
-inline constexpr TMenuItemDesign kMainMenu1[] = {
-    {"miPlayStop",  nullptr,      "あそぶ(&P)",                0,              0, false, false},
-    {"miPlay",      "miPlayStop", "再生(&P)",                  kShortCutCtrlP, 0, false, false},
-    {"miStop",      "miPlayStop", "停止(&S)",                  kShortCutCtrlS, 0, false, false},
-    {"N1",          "miPlayStop", "-",                         0,              0, false, false},
-    {"miExit",      "miPlayStop", "またねぇ～ (&X)",           0,              0, false, false},
-    {"miSnowType",  nullptr,      "リクエスト(&S)",            0,              0, false, false},
-    {"miCocktail",  "miSnowType", "ホワイトＸマス(&1)",        0,              1, true,  true},
-    {"miUnbelieve", "miSnowType", "流星群(&2)",                0,              1, true,  false},
-    {"miHatuyuki",  "miSnowType", "雪の妖精(&3)",              0,              1, true,  false},
-    {"miRegular",   "miSnowType", "宅急便(&4)",                0,              1, true,  false},
-    {"miTatumaki",  "miSnowType", "プレゼント(&5)",            0,              1, true,  false},
-    {"N2",          "miSnowType", "-",                         0,              1, false, false},
-    {"miRnd",       "miSnowType", "ランダム(&R)",              0,              1, true,  false},
-    {"miMusic",     nullptr,      "選曲(&M)",                  0,              0, false, false},
-    {"miKeloSong1", "miMusic",    "アカペラ(&A)",              0,              2, true,  true},
-    {"miKeloSong2", "miMusic",    "ジングル(&B)",              0,              2, true,  false},
-    {"Help1",       nullptr,      "おまけ(&I)",                0,              0, false, false},
-    {"N3",          "Help1",      "ユキポムについて(&A)...",   0,              0, false, false},
-    {"miReadMe",    "Help1",      "お読みください(&R)",        0,              0, false, false},
-};
-// clang-format on
+// Rows follow the tree: a menu-bar item, then the items of its menu, whose
+// Parent names that bar item.
+constexpr bool ParentsAreTheirBarItems(std::span<const TMenuItemDesign> design) {
+  const char* bar = nullptr;
+  for (const TMenuItemDesign& item : design) {
+    if (item.Parent == nullptr) {
+      bar = item.Name;
+    } else if (bar == nullptr || std::string_view(item.Parent) != bar) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Every pattern of the registry has exactly one item.
+constexpr bool EachPatternHasOneItem(std::span<const TMenuItemDesign> design) {
+  for (int p = 0; p < kPatternCount; ++p) {
+    int items = 0;
+    for (const TMenuItemDesign& item : design) items += item.Pattern == static_cast<TPattern>(p);
+    if (items != 1) return false;
+  }
+  return true;
+}

@@ -1,6 +1,7 @@
 #include "shell/MenuBuilder.h"
 
 #include <QActionGroup>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -10,7 +11,7 @@ constexpr int kKeyCodeMask = 0xFF;
 constexpr int kShiftFlag = 0x2000;
 constexpr int kAltFlag = 0x8000;
 
-QAction* AddItem(QMenu& menu, const TMenuItemDesign& item, QHash<QString, QActionGroup*>& groups) {
+QAction* AddItem(QMenu& menu, const TMenuItemDesign& item, QHash<int, QActionGroup*>& groups) {
   QAction* action = QString::fromUtf8(item.Caption) == QLatin1String("-")
                         ? menu.addSeparator()
                         : menu.addAction(QString::fromUtf8(item.Caption));
@@ -18,8 +19,7 @@ QAction* AddItem(QMenu& menu, const TMenuItemDesign& item, QHash<QString, QActio
   action->setProperty("RadioItem", item.RadioItem);
   if (item.ShortCut != 0) action->setShortcut(ShortCutToKeySequence(item.ShortCut));
   if (item.RadioItem) {
-    const QString key = QStringLiteral("%1/%2").arg(menu.objectName()).arg(item.GroupIndex);
-    QActionGroup*& group = groups[key];
+    QActionGroup*& group = groups[item.GroupIndex];
     if (group == nullptr) group = new QActionGroup(&menu);
     action->setCheckable(true);
     action->setChecked(item.Checked);
@@ -39,23 +39,21 @@ QKeySequence ShortCutToKeySequence(int shortCut) {
   return QKeySequence(QKeyCombination(modifiers, combination.key()));
 }
 
-QHash<QString, QAction*> BuildMenu(QMenuBar& bar, std::span<const TMenuItemDesign> design) {
-  QHash<QString, QAction*> items;
-  QHash<QString, QMenu*> menus;
-  QHash<QString, QActionGroup*> groups;
+std::vector<QAction*> BuildMenu(QMenuBar& bar, std::span<const TMenuItemDesign> design) {
+  std::vector<QAction*> items;
+  QMenu* menu = nullptr;
+  QHash<int, QActionGroup*> groups;  // the radio groups of the current menu
   for (const TMenuItemDesign& item : design) {
-    const QString name = QString::fromUtf8(item.Name);
     QAction* action = nullptr;
     if (item.Parent == nullptr) {
-      QMenu* menu = bar.addMenu(QString::fromUtf8(item.Caption));
-      menu->setObjectName(name);
-      menus.insert(name, menu);
+      menu = bar.addMenu(QString::fromUtf8(item.Caption));
+      groups.clear();
       action = menu->menuAction();
     } else {
-      action = AddItem(*menus.value(QString::fromUtf8(item.Parent)), item, groups);
+      action = AddItem(*menu, item, groups);
     }
-    action->setObjectName(name);
-    items.insert(name, action);
+    action->setObjectName(QString::fromUtf8(item.Name));
+    items.push_back(action);
   }
   return items;
 }

@@ -1,9 +1,8 @@
 #pragma once
-// Builds a menu bar from its design table.
-#include <QHash>
+// Builds a menu bar from its design rows.
 #include <QKeySequence>
-#include <QString>
 #include <span>
+#include <vector>
 
 #include "shell/MainMenu.h"
 
@@ -13,7 +12,9 @@ class QMenuBar;
 // A shortcut in its stored form (modifier flag plus virtual-key code) as a key sequence.
 QKeySequence ShortCutToKeySequence(int shortCut);
 
-// Creates every item of `design` on `bar`. Returns each item's action by
-// name; an item of the bar itself is represented by its menu's action.
-// Radio items of one group in one submenu form an exclusive group.
-QHash<QString, QAction*> BuildMenu(QMenuBar& bar, std::span<const TMenuItemDesign> design);
+// Creates every item of `design` on `bar` (rows in tree order, as
+// ParentsAreTheirBarItems checks) and returns their actions in row order;
+// an item of the bar itself is represented by its menu's action. Each
+// action's object name is its item's name. Radio items of one group in one
+// submenu form an exclusive group.
+std::vector<QAction*> BuildMenu(QMenuBar& bar, std::span<const TMenuItemDesign> design);

@@ -16,9 +16,11 @@ TProgram::TProgram() {
   AboutBox = &About;
   fmReadMe = &ReadMe;
   // Only the main window keeps the program running: closing it ends the
-  // program even while the read-me window is open.
-  About.setAttribute(Qt::WA_QuitOnClose, false);
-  ReadMe.setAttribute(Qt::WA_QuitOnClose, false);
+  // program even while the read-me window is open. This is the one place
+  // that says so for the secondary windows.
+  for (QWidget* secondary : {static_cast<QWidget*>(&About), static_cast<QWidget*>(&ReadMe)}) {
+    secondary->setAttribute(Qt::WA_QuitOnClose, false);
+  }
 }
 
 TProgram::~TProgram() {

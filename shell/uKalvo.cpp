@@ -27,28 +27,11 @@ constexpr QSize kDesignedClientSize(820, 539);
 const QRect kPlayZone(112, 288, 25, 26);
 const QRect kStopZone(155, 289, 22, 26);
 
-using Handler = void (TfmKalvo::*)();
-
-struct TMenuHandler {
-  const char* Item;
-  Handler Click;
-};
-
-constexpr TMenuHandler kMenuHandlers[] = {
-    {"miPlay", &TfmKalvo::miPlayClick},
-    {"miStop", &TfmKalvo::miStopClick},
-    {"miExit", &TfmKalvo::miExitClick},
-    {"miCocktail", &TfmKalvo::miCocktailClick},
-    {"miUnbelieve", &TfmKalvo::miUnbelieveClick},
-    {"miHatuyuki", &TfmKalvo::miHatuyukiClick},
-    {"miRegular", &TfmKalvo::miRegularClick},
-    {"miTatumaki", &TfmKalvo::miTatumakiClick},
-    {"miRnd", &TfmKalvo::miRndClick},
-    {"miKeloSong1", &TfmKalvo::miKeloSong1Click},
-    {"miKeloSong2", &TfmKalvo::miKeloSong2Click},
-    {"N3", &TfmKalvo::N3Click},
-    {"miReadMe", &TfmKalvo::miReadMeClick},
-};
+// Runs `command` on `window` as one event: what it raises goes to the
+// default error handler.
+std::function<void()> GuardedCommand(TfmKalvo* window, TMenuCommand command) {
+  return [window, command] { platform::Guarded([window, command] { (window->*command)(); }); };
+}
 
 }  // namespace
 
@@ -69,21 +52,7 @@ void TfmKalvo::CreateComponents() {
   setFont(platform::ProportionalGothic());
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  MenuItems = BuildMenu(*menuBar(), kMainMenu1);
-  miSnowType = MenuItems.value("miSnowType");
-  miMusic = MenuItems.value("miMusic");
-  miCocktail = MenuItems.value("miCocktail");
-  miUnbelieve = MenuItems.value("miUnbelieve");
-  miHatuyuki = MenuItems.value("miHatuyuki");
-  miRegular = MenuItems.value("miRegular");
-  miTatumaki = MenuItems.value("miTatumaki");
-  miRnd = MenuItems.value("miRnd");
-  miKeloSong1 = MenuItems.value("miKeloSong1");
-  miKeloSong2 = MenuItems.value("miKeloSong2");
-  miReadMe = MenuItems.value("miReadMe");
-  // Shortcuts reach the window whatever menu is open or greyed.
-  addActions(MenuItems.values());
-
+  CreateMenu();
   imgBack = LoadPicture(QStringLiteral("imgBack"));
   Sources.LoadAll();
   GlobeView = new TGlobeView(this, imgBack.Bitmap);
@@ -91,19 +60,28 @@ void TfmKalvo::CreateComponents() {
   SetClientSize(kDesignedClientSize.width(), kDesignedClientSize.height());
   Image1 = new THotZone(GlobeView, kPlayZone, kHandCursor);
   Image2 = new THotZone(GlobeView, kStopZone, kHandCursor);
-  tmrPlay = new TTimer(this);
+  tmrPlay = new platform::TTimer(this);
+}
+
+// Keeps each item in its field and connects it to its command, row by row.
+void TfmKalvo::CreateMenu() {
+  const std::span<const TMenuItemDesign> design = MenuDesign();
+  const std::vector<QAction*> items = BuildMenu(*menuBar(), design);
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    if (design[i].Component != nullptr) this->*design[i].Component = items[i];
+    if (design[i].Click != nullptr) {
+      connect(items[i], &QAction::triggered, this, GuardedCommand(this, design[i].Click));
+    }
+  }
+  // Shortcuts reach the window whatever menu is open or greyed.
+  addActions(QList<QAction*>(items.begin(), items.end()));
 }
 
 void TfmKalvo::ConnectHandlers() {
-  const auto guarded = [this](Handler handler) {
-    return [this, handler] { platform::Guarded([this, handler] { (this->*handler)(); }); };
-  };
-  for (const TMenuHandler& entry : kMenuHandlers) {
-    connect(MenuItems.value(entry.Item), &QAction::triggered, this, guarded(entry.Click));
-  }
-  connect(Image1, &THotZone::clicked, this, guarded(&TfmKalvo::miPlayClick));
-  connect(Image2, &THotZone::clicked, this, guarded(&TfmKalvo::miStopClick));
-  tmrPlay->OnTimer = guarded(&TfmKalvo::tmrPlayTimer);
+  connect(GlobeView, &TGlobeView::presented, this, &TfmKalvo::presented);
+  connect(Image1, &THotZone::clicked, this, GuardedCommand(this, &TfmKalvo::miPlayClick));
+  connect(Image2, &THotZone::clicked, this, GuardedCommand(this, &TfmKalvo::miStopClick));
+  tmrPlay->OnTimer = GuardedCommand(this, &TfmKalvo::tmrPlayTimer);
 }
 
 void TfmKalvo::SetClientSize(int width, int height) {
@@ -199,31 +177,46 @@ void TfmKalvo::miExitClick() {
   close();
 }
 
-void TfmKalvo::SelectPatternItem(TPattern pattern, QAction* item) {
+QAction* TfmKalvo::PatternItem(TPattern pattern) const {
+  for (const TMenuItemDesign& item : MenuDesign()) {
+    if (item.Pattern == pattern) return this->*item.Component;
+  }
+  return nullptr;  // never: every pattern has its item
+}
+
+void TfmKalvo::ChoosePattern(TPattern pattern) {
   SelectPattern(Selection, pattern);
-  item->setChecked(true);
+  PatternItem(pattern)->setChecked(true);
 }
 
 void TfmKalvo::miCocktailClick() {
-  SelectPatternItem(TPattern::Cocktail, miCocktail);
+  ChoosePattern(TPattern::Cocktail);
 }
 void TfmKalvo::miUnbelieveClick() {
-  SelectPatternItem(TPattern::Unbelieve, miUnbelieve);
+  ChoosePattern(TPattern::Unbelieve);
 }
 void TfmKalvo::miHatuyukiClick() {
-  SelectPatternItem(TPattern::Hatuyuki, miHatuyuki);
+  ChoosePattern(TPattern::Hatuyuki);
 }
 void TfmKalvo::miRegularClick() {
-  SelectPatternItem(TPattern::Regular, miRegular);
+  ChoosePattern(TPattern::Regular);
 }
 void TfmKalvo::miTatumakiClick() {
-  SelectPatternItem(TPattern::Tatumaki, miTatumaki);
+  ChoosePattern(TPattern::Tatumaki);
+}
+
+void TfmKalvo::PickRandom(std::optional<std::uint32_t> seed) {
+  if (seed) {
+    platform::SetRandomSeed(*seed);
+  } else {
+    platform::Randomize();
+  }
+  PickRandomPattern(Selection);
+  miRnd->setChecked(true);
 }
 
 void TfmKalvo::miRndClick() {
-  platform::Randomize();
-  PickRandomPattern(Selection);
-  miRnd->setChecked(true);
+  PickRandom();
 }
 
 void TfmKalvo::SelectSongItem(int song, QAction* item) {

@@ -1,16 +1,20 @@
 #pragma once
 // The main window: the globe, its menus and hot zones, the play clock and
 // the song player.
-#include <QHash>
 #include <QImage>
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
 
 #include "animation/Clock.h"
+#include "animation/Patterns.h"
 #include "animation/Pictures.h"
 #include "animation/SpriteCatalogue.h"
 #include "platform/MediaPlayer.h"
 #include "platform/Timer.h"
+#include "shell/MainMenu.h"
 #include "shell/PatternSelection.h"
 
 class QAction;
@@ -23,8 +27,8 @@ class TfmKalvo : public QMainWindow {
   explicit TfmKalvo(QWidget* parent = nullptr);
   ~TfmKalvo() override;
 
-  // Event handlers. Each runs as one event; errors it raises go to the
-  // default error handler.
+  // Event handlers: the window's commands. Each runs as one event; errors
+  // it raises go to the default error handler.
   void miExitClick();
   void tmrPlayTimer();
   void miPlayClick();
@@ -46,14 +50,51 @@ class TfmKalvo : public QMainWindow {
   void StartClock();
   void StopClock();
 
+  // What a pattern item does: turns Random mode off, makes `pattern` the one
+  // the clock plays and checks its item.
+  void ChoosePattern(TPattern pattern);
+  // What the Random command does: seeds the program's random sequence (from
+  // the time of day, or with `seed` for a run that can be repeated), picks a
+  // pattern from it, turns Random mode on and checks the Random item.
+  void PickRandom(std::optional<std::uint32_t> seed = std::nullopt);
+
+  // The state of the show.
+  const TClockState& ClockState() const { return Clock; }
+  const TPatternSelection& PatternSelection() const { return Selection; }
+  bool ShowRunning() const { return tmrPlay->Enabled(); }
+  TMPModes SongMode() const { return mpKeloSong.Mode(); }
+
+ signals:
+  // A picture just copied onto the window: each drawn step's frame, and the
+  // plain globe when a show stops.
+  void presented(const QImage& frame);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Tests look inside through this one class (tests/fixtures/KalvoProbe.h).
+  friend class TKalvoProbe;
+
+  // The menu tree's rows, in order (MainMenu.cpp).
+  static std::span<const TMenuItemDesign> MenuDesign();
+
+  void CreateComponents();
+  void CreateMenu();
+  void ConnectHandlers();
+  void SetClientSize(int width, int height);
+  QAction* PatternItem(TPattern pattern) const;
+  void SelectSongItem(int song, QAction* item);
+  void DrawStep();
+
   // Components.
   TPicture imgBack;
   TGlobeView* GlobeView = nullptr;
   THotZone* Image1 = nullptr;
   THotZone* Image2 = nullptr;
-  TTimer* tmrPlay = nullptr;
+  platform::TTimer* tmrPlay = nullptr;
   TMediaPlayer mpKeloSong;
-  QHash<QString, QAction*> MenuItems;  // every item of the menu tree by name
   QAction* miSnowType = nullptr;
   QAction* miMusic = nullptr;
   QAction* miCocktail = nullptr;
@@ -75,18 +116,6 @@ class TfmKalvo : public QMainWindow {
   // Timeline: Step, SceneFrame, SpriteFrame; and the back buffer.
   TClockState Clock;
   std::unique_ptr<QImage> Offscreen;
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
- private:
-  void CreateComponents();
-  void ConnectHandlers();
-  void SetClientSize(int width, int height);
-  void SelectPatternItem(TPattern pattern, QAction* item);
-  void SelectSongItem(int song, QAction* item);
-  void DrawStep();
 
   bool shownOnce_ = false;
 };

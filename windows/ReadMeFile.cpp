@@ -8,12 +8,12 @@
 
 namespace {
 
-EPlatformError CannotOpen(const QString& path) {
-  return EPlatformError(QStringLiteral("ﾌｧｲﾙ %1 は開けません").arg(path));
+platform::EPlatformError CannotOpen(const QString& path) {
+  return platform::EPlatformError(QStringLiteral("ﾌｧｲﾙ %1 は開けません").arg(path));
 }
 
-EPlatformError TooLarge() {
-  return EPlatformError(QStringLiteral("文字列の大きさが ﾒﾓ の制限を越えました"));
+platform::EPlatformError TooLarge() {
+  return platform::EPlatformError(QStringLiteral("文字列の大きさが ﾒﾓ の制限を越えました"));
 }
 
 }  // namespace

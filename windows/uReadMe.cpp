@@ -23,8 +23,6 @@ TfmReadMe::TfmReadMe(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("fmReadMe"));
   setWindowTitle(QStringLiteral("お読みください"));
   setFont(platform::ProportionalGothic());
-  // A viewer beside the main window must not keep the program running.
-  setAttribute(Qt::WA_QuitOnClose, false);
   resize(kClientSize);
 
   memReadMe = new QPlainTextEdit(this);

@@ -5,8 +5,8 @@
 #include "music/uSong.h"
 #include "platform/PlatformError.h"
 #include "platform/WavDecoder.h"
-#include "tests/music/SongFolder.h"
-#include "tests/music/WavFixture.h"
+#include "tests/fixtures/ScratchFolder.h"
+#include "tests/fixtures/WavFixture.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ class TestSongFiles : public QObject {
   void decodable_wav_files_open_and_play_to_their_end() {
     QFETCH(QByteArray, wav);
     QFETCH(std::int64_t, length);
-    TSongFolder folder;
+    TScratchFolder folder;
     WriteFile(folder.Path("KeloSong1.wav"), wav);
     TMediaPlayer player;
     LoadSong(player, 1);
@@ -143,7 +143,7 @@ class TestSongFiles : public QObject {
   void unplayable_files_give_the_device_error_and_the_caller_goes_on() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
-    TSongFolder folder;
+    TScratchFolder folder;
     WriteFile(folder.Path("KeloSong2.wav"), bytes);
     WriteFile(folder.Path("KeloSong1.wav"), SongWav(100));
     TMediaPlayer player;
@@ -158,7 +158,7 @@ class TestSongFiles : public QObject {
 
   // The limit is checked on the declared size, so a sparse file serves.
   void a_song_too_large_for_memory_is_refused_before_it_is_read() {
-    TSongFolder folder;
+    TScratchFolder folder;
     const std::uint32_t dataBytes = 200u * 1024 * 1024;
     QFile file(folder.Path("KeloSong1.wav"));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -173,7 +173,7 @@ class TestSongFiles : public QObject {
   }
 
   void no_usable_audio_device_is_the_device_error() {
-    TSongFolder folder;
+    TScratchFolder folder;
     WriteFile(folder.Path("KeloSong1.wav"), SongWav(100));
     const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
     qputenv("SDL_AUDIODRIVER", "no-such-driver");

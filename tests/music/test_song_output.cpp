@@ -5,8 +5,8 @@
 #include <QTimer>
 
 #include "music/uSong.h"
-#include "tests/music/SongFolder.h"
-#include "tests/music/WavFixture.h"
+#include "tests/fixtures/ScratchFolder.h"
+#include "tests/fixtures/WavFixture.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ class TestSongOutput : public QObject {
 
  private slots:
   void the_device_gets_the_song_from_its_start_looped_and_nothing_after_stop() {
-    TSongFolder folder;
+    TScratchFolder folder;
     const QString deviceFile = folder.Path("device.raw");
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", deviceFile.toLocal8Bit());

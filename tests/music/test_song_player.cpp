@@ -9,8 +9,8 @@
 
 #include "music/uSong.h"
 #include "platform/PlatformError.h"
-#include "tests/music/SongFolder.h"
-#include "tests/music/WavFixture.h"
+#include "tests/fixtures/ScratchFolder.h"
+#include "tests/fixtures/WavFixture.h"
 
 Q_DECLARE_METATYPE(TMPModes)
 
@@ -38,7 +38,7 @@ class TestSongPlayer : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TSongFolder> folder_;
+  std::unique_ptr<TScratchFolder> folder_;
 
   void PutSongs() {
     WriteFile(folder_->Path("KeloSong1.wav"), SongWav(kSong1Ms));
@@ -69,7 +69,7 @@ class TestSongPlayer : public QObject {
 
  private slots:
   void init() {
-    folder_ = std::make_unique<TSongFolder>();
+    folder_ = std::make_unique<TScratchFolder>();
     PutSongs();
   }
   void cleanup() {
@@ -232,7 +232,7 @@ class TestSongPlayer : public QObject {
       try {
         command(player);
         QFAIL("a closed player took a command");
-      } catch (const EPlatformError& error) {
+      } catch (const platform::EPlatformError& error) {
         QCOMPARE(error.Text(), QString("MCI ﾃﾞﾊﾞｲｽがありません"));
       }
     }

@@ -6,15 +6,12 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "platform/Fonts.h"
-#include "platform/ProgramFolder.h"
-#include "shell/GlobeView.h"
-#include "shell/HotZone.h"
-#include "shell/uKalvo.h"
+#include "tests/fixtures/KalvoProbe.h"
+#include "tests/fixtures/ScratchFolder.h"
 
 namespace {
 
@@ -54,7 +51,16 @@ QList<ExpectedItem> ExpectedMenuTree() {
 }
 
 QAction* ActionOf(TfmKalvo& window, const char* name) {
-  return window.MenuItems.value(QString::fromLatin1(name));
+  return TKalvoProbe(window).Item(name);
+}
+
+// The menu items the window made: every action that carries an item's name.
+int NamedActions(const TfmKalvo& window) {
+  int count = 0;
+  for (const QAction* action : window.findChildren<QAction*>()) {
+    count += !action->objectName().isEmpty();
+  }
+  return count;
 }
 
 }  // namespace
@@ -62,7 +68,7 @@ QAction* ActionOf(TfmKalvo& window, const char* name) {
 class TestMainWindow : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase();
+  void initTestCase() { platform::InstallFontSubstitutions(); }
   void init();
   void cleanup();
   void menuTreeIsAsDesigned();
@@ -75,17 +81,12 @@ class TestMainWindow : public QObject {
   void closingTheWindowReleasesTheBackBuffer();
 
  private:
-  QTemporaryDir folder_;
+  std::unique_ptr<TScratchFolder> folder_;
   std::unique_ptr<TfmKalvo> window_;
 };
 
-void TestMainWindow::initTestCase() {
-  platform::InstallFontSubstitutions();
-  QVERIFY(folder_.isValid());
-  platform::SetProgramFolderForTesting(folder_.path());
-}
-
 void TestMainWindow::init() {
+  folder_ = std::make_unique<TScratchFolder>();
   window_ = std::make_unique<TfmKalvo>();
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -93,11 +94,13 @@ void TestMainWindow::init() {
 
 void TestMainWindow::cleanup() {
   window_.reset();
+  QVERIFY2(folder_->Errors.isEmpty(), qPrintable(folder_->Errors.join('\n')));
+  folder_.reset();
 }
 
 void TestMainWindow::menuTreeIsAsDesigned() {
   const QList<ExpectedItem> expected = ExpectedMenuTree();
-  QCOMPARE(window_->MenuItems.size(), expected.size());
+  QCOMPARE(NamedActions(*window_), expected.size());
   QStringList barOrder;
   for (QAction* action : window_->menuBar()->actions()) barOrder << action->objectName();
   QCOMPARE(barOrder, QStringList({"miPlayStop", "miSnowType", "miMusic", "Help1"}));
@@ -131,7 +134,8 @@ void TestMainWindow::radioGroupsAreExclusivePerGroup() {
 }
 
 void TestMainWindow::clientAreaIsTheGlobeAndFixed() {
-  TGlobeView* globe = window_->GlobeView;
+  const TKalvoProbe probe(*window_);
+  TGlobeView* globe = probe.GlobeView();
   QCOMPARE(globe->size(), QSize(298, 369));
   QCOMPARE(window_->centralWidget(), globe);
   // The globe sits right below the menu bar and fills the rest of the window.
@@ -152,40 +156,42 @@ void TestMainWindow::clientAreaIsTheGlobeAndFixed() {
   QCOMPARE(window_->font().pixelSize(), 12);
 
   // The window shows the globe picture itself.
-  QCOMPARE(globe->grab().toImage().convertToFormat(QImage::Format_RGB32), window_->imgBack.Bitmap);
+  QCOMPARE(globe->grab().toImage().convertToFormat(QImage::Format_RGB32), probe.Globe());
 }
 
 void TestMainWindow::hotZonesSitOverTheBaublesWithTheHand() {
-  QCOMPARE(window_->Image1->geometry(), QRect(112, 288, 25, 26));
-  QCOMPARE(window_->Image2->geometry(), QRect(155, 289, 22, 26));
-  for (THotZone* zone : {window_->Image1, window_->Image2}) {
+  const TKalvoProbe probe(*window_);
+  QCOMPARE(probe.PlayZone()->geometry(), QRect(112, 288, 25, 26));
+  QCOMPARE(probe.StopZone()->geometry(), QRect(155, 289, 22, 26));
+  for (THotZone* zone : {probe.PlayZone(), probe.StopZone()}) {
     const QCursor cursor = zone->cursor();
     QCOMPARE(cursor.shape(), Qt::BitmapCursor);
     QCOMPARE(cursor.hotSpot(), QPoint(15, 2));
     QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
   }
-  QCOMPARE(window_->GlobeView->cursor().shape(), Qt::ArrowCursor);
+  QCOMPARE(probe.GlobeView()->cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestMainWindow::hotZoneClicksReachTheirHandlersAndNothingElseDoes() {
-  TfmKalvo& window = *window_;
+  const TfmKalvo& window = *window_;
+  const TKalvoProbe probe(*window_);
   // Around the zones, inside the globe: nothing happens.
   for (const QPoint where : {QPoint(111, 300), QPoint(137, 300), QPoint(150, 300), QPoint(177, 300),
                              QPoint(148, 150), QPoint(5, 5)}) {
-    QTest::mouseClick(window.GlobeView, Qt::LeftButton, {}, where);
+    QTest::mouseClick(probe.GlobeView(), Qt::LeftButton, {}, where);
   }
-  QVERIFY(!window.tmrPlay->Enabled());
-  QVERIFY(window.miSnowType->isEnabled());
+  QVERIFY(!window.ShowRunning());
+  QVERIFY(probe.Item("miSnowType")->isEnabled());
 
-  QTest::mouseClick(window.Image1, Qt::LeftButton, {}, QPoint(12, 13));
-  QVERIFY(window.tmrPlay->Enabled());
-  QVERIFY(!window.miSnowType->isEnabled());
-  QVERIFY(!window.miMusic->isEnabled());
+  QTest::mouseClick(probe.PlayZone(), Qt::LeftButton, {}, QPoint(12, 13));
+  QVERIFY(window.ShowRunning());
+  QVERIFY(!probe.Item("miSnowType")->isEnabled());
+  QVERIFY(!probe.Item("miMusic")->isEnabled());
 
-  QTest::mouseClick(window.Image2, Qt::LeftButton, {}, QPoint(11, 13));
-  QVERIFY(!window.tmrPlay->Enabled());
-  QVERIFY(window.miSnowType->isEnabled());
-  QVERIFY(window.miMusic->isEnabled());
+  QTest::mouseClick(probe.StopZone(), Qt::LeftButton, {}, QPoint(11, 13));
+  QVERIFY(!window.ShowRunning());
+  QVERIFY(probe.Item("miSnowType")->isEnabled());
+  QVERIFY(probe.Item("miMusic")->isEnabled());
 }
 
 void TestMainWindow::readMeItemFollowsTheFileAtStartUp_data() {
@@ -199,17 +205,15 @@ void TestMainWindow::readMeItemFollowsTheFileAtStartUp_data() {
 void TestMainWindow::readMeItemFollowsTheFileAtStartUp() {
   QFETCH(QString, entry);
   QFETCH(bool, visible);
-  QTemporaryDir folder;
-  const QString path = folder.filePath("ReadMe.txt");
+  const QString path = folder_->Path("ReadMe.txt");
   if (entry == "file") {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
   } else if (entry == "folder") {
-    QVERIFY(QDir(folder.path()).mkdir("ReadMe.txt"));
+    QVERIFY(QDir(folder_->Path()).mkdir("ReadMe.txt"));
   }
-  platform::SetProgramFolderForTesting(folder.path());
   TfmKalvo window;
-  QCOMPARE(window.MenuItems.value("miReadMe")->isVisible(), visible);
+  QCOMPARE(ActionOf(window, "miReadMe")->isVisible(), visible);
 
   // Decided once: a file that appears later does not bring the item.
   if (entry == "missing") {
@@ -217,18 +221,18 @@ void TestMainWindow::readMeItemFollowsTheFileAtStartUp() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     QTest::qWait(20);
-    QVERIFY(!window.MenuItems.value("miReadMe")->isVisible());
+    QVERIFY(!ActionOf(window, "miReadMe")->isVisible());
   }
-  platform::SetProgramFolderForTesting(folder_.path());
 }
 
 void TestMainWindow::closingTheWindowReleasesTheBackBuffer() {
+  const TKalvoProbe probe(*window_);
   window_->miPlayClick();
-  QVERIFY(window_->Offscreen != nullptr);
+  QVERIFY(probe.Offscreen() != nullptr);
   window_->miExitClick();
   QVERIFY(!window_->isVisible());
-  QVERIFY(window_->Offscreen == nullptr);
-  QVERIFY(!window_->tmrPlay->Enabled());
+  QVERIFY(probe.Offscreen() == nullptr);
+  QVERIFY(!window_->ShowRunning());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,13 +1,12 @@
 // Start-up and the end of the program: the three windows in their order, and
 // closing the main window ending the message loop even with the read-me open.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
-#include "platform/ErrorHandler.h"
-#include "platform/ProgramFolder.h"
 #include "shell/Program.h"
+#include "tests/fixtures/KalvoProbe.h"
+#include "tests/fixtures/ScratchFolder.h"
 
 class TestProgram : public QObject {
   Q_OBJECT
@@ -24,19 +23,20 @@ void TestProgram::windowsAreCreatedOnceWithOnlyTheMainOneShown() {
   QCOMPARE(fmReadMe, &program.ReadMe);
   QVERIFY(!program.About.isVisible());
   QVERIFY(!program.ReadMe.isVisible());
+  // Only the main window keeps the program running.
+  QVERIFY(program.MainWindow.testAttribute(Qt::WA_QuitOnClose));
+  QVERIFY(!program.About.testAttribute(Qt::WA_QuitOnClose));
+  QVERIFY(!program.ReadMe.testAttribute(Qt::WA_QuitOnClose));
   QCOMPARE(QApplication::applicationName(), QStringLiteral("ユキポム"));
   QVERIFY(!QApplication::windowIcon().isNull());
 }
 
 void TestProgram::closingTheMainWindowEndsTheLoopWhileTheReadMeIsOpen() {
-  QTemporaryDir folder;
-  QFile readMe(folder.filePath("ReadMe.txt"));
+  TScratchFolder folder;
+  QFile readMe(folder.Path("ReadMe.txt"));
   QVERIFY(readMe.open(QIODevice::WriteOnly));
   readMe.write("snow\r\n");
   readMe.close();
-  platform::SetProgramFolderForTesting(folder.path());
-  QStringList errors;
-  platform::SetErrorPresenter([&](const QString& text) { errors << text; });
 
   TProgram program;
   bool timedOut = false;
@@ -55,10 +55,8 @@ void TestProgram::closingTheMainWindowEndsTheLoopWhileTheReadMeIsOpen() {
   program.Run();
 
   QVERIFY(!timedOut);
-  QVERIFY(errors.isEmpty());
-  QVERIFY(program.MainWindow.Offscreen == nullptr);
-  platform::SetErrorPresenter({});
-  platform::SetProgramFolderForTesting({});
+  QVERIFY(folder.Errors.isEmpty());
+  QVERIFY(TKalvoProbe(program.MainWindow).Offscreen() == nullptr);
 }
 
 QTEST_MAIN(TestProgram)

@@ -2,14 +2,12 @@
 // show runs, Play and Stop reaching the player, and a refused song file at
 // start-up not stopping the window from being made.
 #include <QAction>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "platform/ErrorHandler.h"
 #include "platform/Fonts.h"
-#include "platform/ProgramFolder.h"
-#include "shell/uKalvo.h"
-#include "tests/music/WavFixture.h"
+#include "tests/fixtures/KalvoProbe.h"
+#include "tests/fixtures/ScratchFolder.h"
+#include "tests/fixtures/WavFixture.h"
 
 class TestSongs : public QObject {
   Q_OBJECT
@@ -23,75 +21,73 @@ class TestSongs : public QObject {
   void refusedSongAtStartUpIsReportedAndTheWindowStillBuilds();
 
  private:
-  QTemporaryDir folder_;
-  QStringList errors_;
+  std::unique_ptr<TScratchFolder> folder_;
 };
 
 void TestSongs::initTestCase() {
   platform::InstallFontSubstitutions();
-  platform::SetErrorPresenter([this](const QString& text) { errors_ << text; });
 }
 
 void TestSongs::init() {
-  QVERIFY(folder_.isValid());
-  for (const char* name : {"KeloSong1.wav", "KeloSong2.wav"}) QFile::remove(folder_.filePath(name));
-  platform::SetProgramFolderForTesting(folder_.path());
-  errors_.clear();
+  folder_ = std::make_unique<TScratchFolder>();
 }
 
 void TestSongs::cleanup() {
-  platform::SetProgramFolderForTesting({});
+  folder_.reset();
 }
 
 void TestSongs::songItemsSwitchWithoutPlaying() {
-  WriteFile(folder_.filePath("KeloSong1.wav"), SongWav(1000));
-  WriteFile(folder_.filePath("KeloSong2.wav"), SongWav(1000));
+  WriteFile(folder_->Path("KeloSong1.wav"), SongWav(1000));
+  WriteFile(folder_->Path("KeloSong2.wav"), SongWav(1000));
   TfmKalvo window;
-  QCOMPARE(window.mpKeloSong.FileName, folder_.filePath("KeloSong1.wav"));
-  QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpStopped);
+  const TKalvoProbe probe(window);
+  QCOMPARE(probe.Song().FileName, folder_->Path("KeloSong1.wav"));
+  QCOMPARE(window.SongMode(), TMPModes::mpStopped);
 
-  window.MenuItems.value("miKeloSong2")->trigger();
-  QVERIFY(window.miKeloSong2->isChecked());
-  QVERIFY(!window.miKeloSong1->isChecked());
-  QCOMPARE(window.mpKeloSong.FileName, folder_.filePath("KeloSong2.wav"));
-  QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpStopped);
-  QCOMPARE(window.mpKeloSong.Position(), 0);
-  QVERIFY(errors_.isEmpty());
+  probe.Item("miKeloSong2")->trigger();
+  QVERIFY(probe.Item("miKeloSong2")->isChecked());
+  QVERIFY(!probe.Item("miKeloSong1")->isChecked());
+  QCOMPARE(probe.Song().FileName, folder_->Path("KeloSong2.wav"));
+  QCOMPARE(window.SongMode(), TMPModes::mpStopped);
+  QCOMPARE(probe.Song().Position(), 0);
+  QVERIFY(folder_->Errors.isEmpty());
 }
 
 void TestSongs::playStartsAndStopStopsTheSongWithTheMenuGreyedBetween() {
-  WriteFile(folder_.filePath("KeloSong1.wav"), SongWav(10000));
+  WriteFile(folder_->Path("KeloSong1.wav"), SongWav(10000));
   TfmKalvo window;
+  const TKalvoProbe probe(window);
   window.miPlayClick();
-  QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpPlaying);
-  QVERIFY(!window.miMusic->isEnabled());
+  QCOMPARE(window.SongMode(), TMPModes::mpPlaying);
+  QVERIFY(!probe.Item("miMusic")->isEnabled());
   window.tmrPlayTimer();
-  QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpPlaying);
+  QCOMPARE(window.SongMode(), TMPModes::mpPlaying);
   window.miStopClick();
-  QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpStopped);
-  QVERIFY(window.miMusic->isEnabled());
+  QCOMPARE(window.SongMode(), TMPModes::mpStopped);
+  QVERIFY(probe.Item("miMusic")->isEnabled());
 }
 
 void TestSongs::missingSongIsSilentAndQuiet() {
   TfmKalvo window;
-  QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpNotReady);
+  QCOMPARE(window.SongMode(), TMPModes::mpNotReady);
   window.miPlayClick();
   window.tmrPlayTimer();
   window.miStopClick();
-  QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpNotReady);
-  QVERIFY(errors_.isEmpty());
+  QCOMPARE(window.SongMode(), TMPModes::mpNotReady);
+  QVERIFY(folder_->Errors.isEmpty());
 }
 
 void TestSongs::refusedSongAtStartUpIsReportedAndTheWindowStillBuilds() {
-  WriteFile(folder_.filePath("KeloSong1.wav"), "not a song at all");
+  WriteFile(folder_->Path("KeloSong1.wav"), "not a song at all");
   TfmKalvo window;
-  QCOMPARE(errors_.size(), 1);
-  QCOMPARE(window.mpKeloSong.Mode(), TMPModes::mpNotReady);
+  const TKalvoProbe probe(window);
+  QCOMPARE(folder_->Errors.size(), 1);
+  QCOMPARE(window.SongMode(), TMPModes::mpNotReady);
   // The creation steps after the song still ran.
-  QVERIFY(window.Offscreen != nullptr);
-  QVERIFY(!window.Catalogue.At(1, 1).Empty());
-  QCOMPARE(window.Selection.TrackCount, 40);
-  QCOMPARE(window.Clock.SceneFrame, 1);
+  QVERIFY(probe.Offscreen() != nullptr);
+  QVERIFY(!probe.Catalogue().At(1, 1).Empty());
+  QCOMPARE(window.PatternSelection().TrackCount, 40);
+  QCOMPARE(window.ClockState().SceneFrame, 1);
 }
 
 QTEST_MAIN(TestSongs)

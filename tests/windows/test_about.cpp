@@ -37,7 +37,7 @@ void PressKey(QWidget* modal, Qt::Key key) {
 
 }  // namespace
 
-class AboutTest : public QObject {
+class TestAbout : public QObject {
   Q_OBJECT
 
  private:
@@ -197,5 +197,5 @@ class AboutTest : public QObject {
   }
 };
 
-QTEST_MAIN(AboutTest)
+QTEST_MAIN(TestAbout)
 #include "test_about.moc"

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "platform/PlatformError.h"
+#include "tests/fixtures/ScratchFolder.h"
 #include "windows/ReadMeFile.h"
 #include "windows/TextDecoding.h"
 
@@ -14,17 +15,11 @@ namespace {
 
 const QString kReplacement(QChar(0xFFFD));
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // The text of the error `load` raises, or a null string when it raises none.
 QString ErrorOf(const std::function<void()>& load) {
   try {
     load();
-  } catch (const EPlatformError& error) {
+  } catch (const platform::EPlatformError& error) {
     return error.Text();
   }
   return QString();
@@ -37,7 +32,7 @@ QByteArray Encode(QStringConverter::Encoding encoding, const QString& text) {
 
 }  // namespace
 
-class ReadMeFileTest : public QObject {
+class TestReadMeFile : public QObject {
   Q_OBJECT
 
  private slots:
@@ -195,5 +190,5 @@ class ReadMeFileTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(ReadMeFileTest)
+QTEST_GUILESS_MAIN(TestReadMeFile)
 #include "test_readme_file.moc"

@@ -5,14 +5,12 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include "platform/ErrorHandler.h"
 #include "platform/Fonts.h"
-#include "platform/ProgramFolder.h"
+#include "tests/fixtures/ScratchFolder.h"
 #include "windows/ReadMeFile.h"
 #include "windows/uReadMe.h"
 
@@ -26,20 +24,15 @@ QByteArray ManyLines(int count) {
 
 }  // namespace
 
-class ReadMeWindowTest : public QObject {
+class TestReadMeWindow : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<TScratchFolder> folder_;
   std::unique_ptr<TfmReadMe> window_;
-  QStringList errors_;
 
-  QString Path() const { return dir_->filePath(QStringLiteral("ReadMe.txt")); }
-  void Write(const QByteArray& bytes) {
-    QFile file(Path());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-  }
+  QString Path() const { return folder_->Path(QStringLiteral("ReadMe.txt")); }
+  void Write(const QByteArray& bytes) const { WriteFile(Path(), bytes); }
   QString Shown() const { return window_->memReadMe->toPlainText(); }
   void Reopen() {
     window_->hide();
@@ -50,24 +43,19 @@ class ReadMeWindowTest : public QObject {
   void initTestCase() { platform::InstallFontSubstitutions(); }
 
   void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    platform::SetProgramFolderForTesting(dir_->path());
-    errors_.clear();
-    platform::SetErrorPresenter([this](const QString& text) { errors_ << text; });
+    folder_ = std::make_unique<TScratchFolder>();
     window_ = std::make_unique<TfmReadMe>();
   }
 
   void cleanup() {
     window_.reset();
-    platform::SetErrorPresenter({});
-    platform::SetProgramFolderForTesting(QString());
+    folder_.reset();
   }
 
   void hasItsDesignSettings() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("お読みください"));
     QCOMPARE(window_->size(), QSize(439, 498));
     QVERIFY(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
-    QVERIFY(!window_->testAttribute(Qt::WA_QuitOnClose));
     QPlainTextEdit* memo = window_->memReadMe;
     QCOMPARE(memo->objectName(), QStringLiteral("memReadMe"));
     QCOMPARE(memo->toPlainText(), QStringLiteral("memReadMe"));
@@ -109,7 +97,7 @@ class ReadMeWindowTest : public QObject {
     Write(bytes);
     window_->ShowModeless();
     QCOMPARE(Shown(), QStringLiteral("ユキ\n雪"));
-    QVERIFY(errors_.isEmpty());
+    QVERIFY(folder_->Errors.isEmpty());
   }
 
   void everyLineEndStartsALine() {
@@ -156,7 +144,7 @@ class ReadMeWindowTest : public QObject {
     QVERIFY(QFile::remove(Path()));
     Reopen();
     const QString expected = QStringLiteral("ﾌｧｲﾙ %1 は開けません").arg(Path());
-    QCOMPARE(errors_, QStringList({expected, expected}));
+    QCOMPARE(folder_->Errors, QStringList({expected, expected}));
     QVERIFY(Path().startsWith(QLatin1Char('/')));
     QVERIFY(window_->isVisible());
     QCOMPARE(Shown(), QStringLiteral("kept"));
@@ -167,7 +155,8 @@ class ReadMeWindowTest : public QObject {
     window_->ShowModeless();
     Write(QByteArray(kReadMeSizeLimit + 1, 'x'));
     Reopen();
-    QCOMPARE(errors_, QStringList{QStringLiteral("文字列の大きさが ﾒﾓ の制限を越えました")});
+    QCOMPARE(folder_->Errors,
+             QStringList{QStringLiteral("文字列の大きさが ﾒﾓ の制限を越えました")});
     QVERIFY(window_->isVisible());
     QCOMPARE(Shown(), QStringLiteral("kept"));
   }
@@ -176,7 +165,7 @@ class ReadMeWindowTest : public QObject {
     Write("");
     window_->ShowModeless();
     QCOMPARE(Shown(), QString());
-    QVERIFY(errors_.isEmpty());
+    QVERIFY(folder_->Errors.isEmpty());
   }
 
   void longLinesRunPastTheEdge() {
@@ -190,5 +179,5 @@ class ReadMeWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(ReadMeWindowTest)
+QTEST_MAIN(TestReadMeWindow)
 #include "test_readme_window.moc"

@@ -1,14 +1,18 @@
 #include "tools/preview/PreviewOptions.h"
 
 #include <QCommandLineParser>
-#include <QHash>
 
-QString PatternItemOf(const QString& pattern) {
-  static const QHash<QString, QString> items{
-      {"cocktail", "miCocktail"}, {"unbelieve", "miUnbelieve"}, {"hatuyuki", "miHatuyuki"},
-      {"regular", "miRegular"},   {"tatumaki", "miTatumaki"},
-  };
-  return items.value(pattern);
+namespace {
+
+constexpr char kRandom[] = "random";
+
+}  // namespace
+
+QString PatternNames(const QString& separator) {
+  QStringList names;
+  for (const TPatternEntry& entry : PatternRegistry()) names << QString::fromLatin1(entry.Key);
+  names << kRandom;
+  return names.join(separator);
 }
 
 std::optional<TPreviewOptions> ParsePreviewOptions(const QStringList& arguments, QString& error) {
@@ -24,12 +28,13 @@ std::optional<TPreviewOptions> ParsePreviewOptions(const QStringList& arguments,
   }
 
   TPreviewOptions options;
-  options.Pattern = parser.value(pattern);
+  const QString name = parser.value(pattern);
+  options.Pattern = PatternByKey(name.toStdString());
   bool ok = false;
   options.Ticks = parser.value(ticks).toInt(&ok);
   options.OutDir = parser.value(out);
-  if (options.Pattern != "random" && PatternItemOf(options.Pattern).isEmpty()) {
-    error = "unknown pattern: " + options.Pattern;
+  if (!options.Pattern && name != kRandom) {
+    error = "unknown pattern: " + name;
   } else if (!ok || options.Ticks < 1) {
     error = "--ticks needs a positive number";
   } else if (options.OutDir.isEmpty()) {

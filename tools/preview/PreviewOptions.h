@@ -4,8 +4,10 @@
 #include <QStringList>
 #include <optional>
 
+#include "animation/Patterns.h"
+
 struct TPreviewOptions {
-  QString Pattern;  // cocktail|unbelieve|hatuyuki|regular|tatumaki|random
+  std::optional<TPattern> Pattern;  // nothing: Random
   std::optional<quint32> Seed;
   int Ticks = 0;
   QString OutDir;
@@ -15,6 +17,5 @@ struct TPreviewOptions {
 // nothing and sets `error`.
 std::optional<TPreviewOptions> ParsePreviewOptions(const QStringList& arguments, QString& error);
 
-// The menu item of a pattern name, or an empty string for "random" or an
-// unknown name.
-QString PatternItemOf(const QString& pattern);
+// The names --pattern accepts: each pattern's key, then "random".
+QString PatternNames(const QString& separator);

@@ -2,32 +2,23 @@
 // screen and writes the window's picture after every drawn tick.
 //   yukipom-preview --pattern cocktail|unbelieve|hatuyuki|regular|tatumaki|random
 //                   [--seed N] --ticks N --out DIR
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
 
 #include "platform/Fonts.h"
-#include "platform/Random.h"
-#include "shell/GlobeView.h"
 #include "shell/uKalvo.h"
 #include "tools/preview/PreviewOptions.h"
 
 namespace {
 
 void ChoosePattern(TfmKalvo& window, const TPreviewOptions& options) {
-  if (options.Pattern != "random") {
-    window.MenuItems.value(PatternItemOf(options.Pattern))->trigger();
-    return;
-  }
-  // As the Random command, but with the given seed so the run can be repeated.
-  if (options.Seed) {
-    platform::SetRandomSeed(*options.Seed);
+  if (options.Pattern) {
+    window.ChoosePattern(*options.Pattern);
   } else {
-    platform::Randomize();
+    // As the Random command, with the given seed so the run can be repeated.
+    window.PickRandom(options.Seed);
   }
-  PickRandomPattern(window.Selection);
-  window.miRnd->setChecked(true);
 }
 
 }  // namespace
@@ -42,10 +33,9 @@ int main(int argc, char* argv[]) {
   const auto options = ParsePreviewOptions(QApplication::arguments().mid(1), error);
   if (!options) {
     std::fprintf(stderr,
-                 "yukipom-preview: %s\nusage: yukipom-preview --pattern "
-                 "cocktail|unbelieve|hatuyuki|regular|tatumaki|random [--seed N] --ticks N "
+                 "yukipom-preview: %s\nusage: yukipom-preview --pattern %s [--seed N] --ticks N "
                  "--out DIR\n",
-                 qPrintable(error));
+                 qPrintable(error), qPrintable(PatternNames("|")));
     return 2;
   }
   if (!QDir().mkpath(options->OutDir)) {
@@ -58,7 +48,7 @@ int main(int argc, char* argv[]) {
   ChoosePattern(window, *options);
   int tick = 0;
   bool writeFailed = false;
-  QObject::connect(window.GlobeView, &TGlobeView::presented, [&](const QImage& frame) {
+  QObject::connect(&window, &TfmKalvo::presented, [&](const QImage& frame) {
     const QString path = QDir(options->OutDir).filePath(QString::asprintf("tick-%04d.png", tick));
     if (!frame.save(path)) writeFailed = true;
   });

@@ -4,7 +4,7 @@
 
 #include "animation/patterns/uHatuyuki.h"
 #include "platform/Fonts.h"
-#include "tests/clock/ShowFixture.h"
+#include "tests/fixtures/ShowFixture.h"
 
 class TestShow : public QObject {
   Q_OBJECT
@@ -22,10 +22,10 @@ void TestShow::firstStepsOfWhiteXmasStampTheRightFramesAndPlaces() {
   show.window->show();
   show.window->StartClock();
   show.Tick();
-  QCOMPARE(*show.window->Offscreen, show.Expected({{7, 2, {157, 27}}, {8, 3, {202, 42}}}));
+  QCOMPARE(*show.probe.Offscreen(), show.Expected({{7, 2, {157, 27}}, {8, 3, {202, 42}}}));
   QCOMPARE(show.presentations, 1);
   show.Tick();
-  QCOMPARE(*show.window->Offscreen, show.Expected({{7, 3, {157, 28}}, {8, 4, {202, 45}}}));
+  QCOMPARE(*show.probe.Offscreen(), show.Expected({{7, 3, {157, 28}}, {8, 4, {202, 45}}}));
   QCOMPARE(show.presentations, 2);
 }
 
@@ -38,14 +38,14 @@ void TestShow::timelineDrawsPausesAndRestartsAtStepTwo() {
   QList<int> drawnSteps;
   QList<int> drawnTicks;
   for (int tick = 1; tick <= 331; ++tick) {
-    const int step = show.window->Clock.Step;
+    const int step = show.window->ClockState().Step;
     const int before = show.presentations;
     show.Tick();
     if (show.presentations != before) {
       drawnSteps << step;
       drawnTicks << tick;
     }
-    if (tick == 166 || tick == 331) QCOMPARE(show.window->Clock.Step, 2);
+    if (tick == 166 || tick == 331) QCOMPARE(show.window->ClockState().Step, 2);
   }
   QList<int> expectedSteps, expectedTicks;
   for (int s = 1; s <= 150; ++s) expectedSteps << s, expectedTicks << s;
@@ -59,17 +59,17 @@ void TestShow::pauseKeepsTheLastPictureOnTheWindow() {
   show.window->show();
   show.window->StartClock();
   show.Tick(150);
-  const QImage step150 = show.window->Offscreen->copy();
+  const QImage step150 = show.probe.Offscreen()->copy();
   const int presentations = show.presentations;
   QList<int> steps;
   for (int tick = 151; tick <= 165; ++tick) {
-    steps << show.window->Clock.Step;
+    steps << show.window->ClockState().Step;
     show.Tick();
   }
   QCOMPARE(steps.first(), 151);
   QCOMPARE(steps.last(), 179);
   QCOMPARE(show.presentations, presentations);
-  QCOMPARE(*show.window->Offscreen, step150);
+  QCOMPARE(*show.probe.Offscreen(), step150);
 }
 
 // Snow fairy shows its first ten orbs at steps 1 and 2; orbs 2, 4, 5 and 8
@@ -82,7 +82,7 @@ void TestShow::stillSpritesAtStepTwoShowFrameOne() {
   const int frames[10] = {3, 1, 5, 1, 1, 8, 1, 1, 3, 4};
   QList<TShowFixture::Sprite> sprites;
   for (int t = 0; t < 10; ++t) sprites.append({1, frames[t], HatuyukiTracks[t][2]});
-  QCOMPARE(*show.window->Offscreen, show.Expected(sprites));
+  QCOMPARE(*show.probe.Offscreen(), show.Expected(sprites));
 }
 
 void TestShow::repaintShowsThePlainGlobe() {
@@ -91,9 +91,9 @@ void TestShow::repaintShowsThePlainGlobe() {
   QVERIFY(QTest::qWaitForWindowExposed(show.window.get()));
   show.window->StartClock();
   show.Tick(20);
-  QVERIFY(*show.window->Offscreen != show.window->imgBack.Bitmap);
-  QCOMPARE(show.window->GlobeView->grab().toImage().convertToFormat(QImage::Format_RGB32),
-           show.window->imgBack.Bitmap);
+  QVERIFY(*show.probe.Offscreen() != show.probe.Globe());
+  QCOMPARE(show.probe.GlobeView()->grab().toImage().convertToFormat(QImage::Format_RGB32),
+           show.probe.Globe());
 }
 
 QTEST_MAIN(TestShow)

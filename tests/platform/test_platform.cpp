@@ -14,6 +14,11 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Timer.h"
 
+using platform::EPlatformError;
+using platform::TCanvas;
+using platform::TCopyMode;
+using platform::TTimer;
+
 class TestPlatform : public QObject {
   Q_OBJECT
  private slots:
@@ -64,9 +69,10 @@ void TestPlatform::fileExistsOnlyForRegularFiles() {
   QVERIFY(!platform::FileExists(dir.filePath("KeloSong1.wav")));
   QVERIFY(!platform::FileExists(dir.filePath("missing.txt")));
 
-  platform::SetProgramFolderForTesting(dir.path());
+  QCOMPARE(platform::SetProgramFolderForTesting(dir.path()), QString());
   QCOMPARE(platform::ProgramFolder(), dir.path() + "/");
-  platform::SetProgramFolderForTesting({});
+  // The folder set before comes back, so a fixture can restore it.
+  QCOMPARE(platform::SetProgramFolderForTesting({}), dir.path() + "/");
   QCOMPARE(platform::ProgramFolder(), QCoreApplication::applicationDirPath() + "/");
 }
 
@@ -88,13 +94,13 @@ void TestPlatform::timerWithoutAnEventLoopRaisesItsError() {
 }
 
 void TestPlatform::canvasCombinesColourValuesBitwise_data() {
-  QTest::addColumn<int>("mode");
+  QTest::addColumn<TCopyMode>("mode");
   QTest::addColumn<uint>("destination");
   QTest::addColumn<uint>("source");
   QTest::addColumn<uint>("expected");
-  const auto copy = static_cast<int>(TCopyMode::cmSrcCopy);
-  const auto andMode = static_cast<int>(TCopyMode::cmSrcAnd);
-  const auto orMode = static_cast<int>(TCopyMode::cmSrcPaint);
+  const auto copy = TCopyMode::cmSrcCopy;
+  const auto andMode = TCopyMode::cmSrcAnd;
+  const auto orMode = TCopyMode::cmSrcPaint;
   QTest::newRow("copy") << copy << 0xff123456u << 0xffa5c3e1u << 0xffa5c3e1u;
   QTest::newRow("and, every channel") << andMode << 0xff5a3cf0u << 0xff0ff0ccu << 0xff0a30c0u;
   QTest::newRow("and with black clears") << andMode << 0xff5a3cf0u << 0xff000000u << 0xff000000u;
@@ -104,7 +110,7 @@ void TestPlatform::canvasCombinesColourValuesBitwise_data() {
 }
 
 void TestPlatform::canvasCombinesColourValuesBitwise() {
-  QFETCH(int, mode);
+  QFETCH(TCopyMode, mode);
   QFETCH(uint, destination);
   QFETCH(uint, source);
   QFETCH(uint, expected);
@@ -114,7 +120,7 @@ void TestPlatform::canvasCombinesColourValuesBitwise() {
   picture.fill(source);
 
   TCanvas canvas(surface);
-  canvas.CopyMode = static_cast<TCopyMode>(mode);
+  canvas.CopyMode = mode;
   canvas.Draw(1, 1, picture);
 
   QCOMPARE(surface.pixel(1, 1), expected);

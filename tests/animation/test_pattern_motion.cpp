@@ -7,14 +7,14 @@
 #include <map>
 #include <set>
 
-#include "TrackFacts.h"
+#include "tests/animation/TrackFacts.h"
 
 using namespace facts;
 
 namespace {
 
-const TPatternEntry& Entry(int p) {
-  return PatternEntry(TPattern(p));
+const TPatternEntry& Entry(TPattern p) {
+  return PatternEntry(p);
 }
 
 double Median(std::vector<double> v) {
@@ -137,24 +137,22 @@ Orb Follow(const TTrack& t) {
 
 }  // namespace
 
-class TestMotion : public QObject {
+class TestPatternMotion : public QObject {
   Q_OBJECT
 
  private slots:
   void regionRows_data() {
-    QTest::addColumn<int>("pattern");
+    QTest::addColumn<TPattern>("pattern");
     QTest::addColumn<QList<int>>("box");  // min X, max X, min Y, max Y
     QTest::addColumn<double>("farthest");
-    QTest::newRow("White Xmas") << int(TPattern::Cocktail) << QList<int>{29, 247, 27, 277} << 128.3;
-    QTest::newRow("Meteor shower")
-        << int(TPattern::Unbelieve) << QList<int>{45, 244, 44, 270} << 125.6;
-    QTest::newRow("Snow fairy") << int(TPattern::Hatuyuki) << QList<int>{31, 255, 31, 276} << 126.5;
-    QTest::newRow("Express delivery")
-        << int(TPattern::Regular) << QList<int>{30, 238, 27, 278} << 129.3;
-    QTest::newRow("Present") << int(TPattern::Tatumaki) << QList<int>{41, 228, 86, 251} << 120.4;
+    QTest::newRow("White Xmas") << TPattern::Cocktail << QList<int>{29, 247, 27, 277} << 128.3;
+    QTest::newRow("Meteor shower") << TPattern::Unbelieve << QList<int>{45, 244, 44, 270} << 125.6;
+    QTest::newRow("Snow fairy") << TPattern::Hatuyuki << QList<int>{31, 255, 31, 276} << 126.5;
+    QTest::newRow("Express delivery") << TPattern::Regular << QList<int>{30, 238, 27, 278} << 129.3;
+    QTest::newRow("Present") << TPattern::Tatumaki << QList<int>{41, 228, 86, 251} << 120.4;
   }
   void regionRows() {
-    QFETCH(int, pattern);
+    QFETCH(TPattern, pattern);
     QFETCH(QList<int>, box);
     QFETCH(double, farthest);
     const TPatternEntry& e = Entry(pattern);
@@ -177,7 +175,7 @@ class TestMotion : public QObject {
   }
 
   void moveLengths_data() {
-    QTest::addColumn<int>("pattern");
+    QTest::addColumn<TPattern>("pattern");
     QTest::addColumn<int>("fromTrack");
     QTest::addColumn<int>("toTrack");
     QTest::addColumn<double>("median");
@@ -185,9 +183,8 @@ class TestMotion : public QObject {
     QTest::addColumn<double>("longest");
     QTest::addColumn<int>("longestTrack");  // 0: not stated
     QTest::addColumn<int>("longestStep");
-    const int wx = int(TPattern::Cocktail), ms = int(TPattern::Unbelieve),
-              sf = int(TPattern::Hatuyuki), ed = int(TPattern::Regular),
-              pr = int(TPattern::Tatumaki);
+    const TPattern wx = TPattern::Cocktail, ms = TPattern::Unbelieve, sf = TPattern::Hatuyuki,
+                   ed = TPattern::Regular, pr = TPattern::Tatumaki;
     QTest::newRow("White Xmas") << wx << 1 << 40 << 4.4 << 9.3 << 22.0 << 14 << 136;
     QTest::newRow("Meteor shower") << ms << 1 << 20 << 14.8 << 0.0 << 38.9 << 17 << 130;
     QTest::newRow("Snow fairy") << sf << 1 << 28 << 4.5 << 0.0 << 19.7 << 22 << 142;
@@ -201,7 +198,7 @@ class TestMotion : public QObject {
     QTest::newRow("Present gifts") << pr << 5 << 24 << 3.6 << 8.0 << 19.4 << 23 << 144;
   }
   void moveLengths() {
-    QFETCH(int, pattern);
+    QFETCH(TPattern, pattern);
     QFETCH(int, fromTrack);
     QFETCH(int, toTrack);
     QFETCH(double, median);
@@ -226,21 +223,21 @@ class TestMotion : public QObject {
   }
 
   void flakesHardlyRiseAndGiftsNever() {
-    auto rises = [](int pattern, int from, int to) {
+    auto rises = [](TPattern pattern, int from, int to) {
       QList<int> r;
       for (const Move& m : Moves(Entry(pattern), from, to))
         if (m.dy < 0) r << -m.dy;
       return r;
     };
-    QCOMPARE(rises(int(TPattern::Cocktail), 1, 40), QList<int>{1});
-    const QList<int> express = rises(int(TPattern::Regular), 3, 35);
+    QCOMPARE(rises(TPattern::Cocktail, 1, 40), QList<int>{1});
+    const QList<int> express = rises(TPattern::Regular, 3, 35);
     QCOMPARE(express.size(), 10);
     QVERIFY(*std::max_element(express.begin(), express.end()) <= 5);
-    QCOMPARE(rises(int(TPattern::Tatumaki), 5, 24), QList<int>{});
+    QCOMPARE(rises(TPattern::Tatumaki, 5, 24), QList<int>{});
   }
 
   void orbsRiseCircleAndComeDown() {
-    const TPatternEntry& e = Entry(int(TPattern::Hatuyuki));
+    const TPatternEntry& e = Entry(TPattern::Hatuyuki);
     int clockwise = 0, anticlockwise = 0, sameSide = 0;
     for (int t = 1; t <= 25; ++t) {
       const Orb o = Follow(e.Table[t - 1]);
@@ -281,7 +278,7 @@ class TestMotion : public QObject {
                                           {124, 127, 202, 89},
                                           {143, 150, 98, 69}}};
     for (int t = 0; t < 2; ++t) {
-      const TTrack& track = Entry(int(TPattern::Regular)).Table[t];
+      const TTrack& track = Entry(TPattern::Regular).Table[t];
       const auto& marks = sleighs[t];
       for (std::size_t k = 0; k + 1 < marks.size(); ++k) {
         const Mark a = marks[k], b = marks[k + 1];
@@ -295,7 +292,7 @@ class TestMotion : public QObject {
   }
 
   void meteorFallsAreStraightAndSlowDown() {
-    const TPatternEntry& e = Entry(int(TPattern::Unbelieve));
+    const TPatternEntry& e = Entry(TPattern::Unbelieve);
     int softLandings = 0, slowStarts = 0, leftward = 0;
     for (int t = 1; t <= 20; ++t) {
       const TTrack& track = e.Table[t - 1];
@@ -372,7 +369,7 @@ class TestMotion : public QObject {
             xs.push_back({double(s), double(track[s].X)});
             ys.push_back({double(s), double(track[s].Y)});
           }
-        const QByteArray what = QByteArray(e.MenuItem) + " track " + QByteArray::number(t + 1);
+        const QByteArray what = QByteArray(e.Key) + " track " + QByteArray::number(t + 1);
         QVERIFY2(!Reproducible(xs) && !Reproducible(ys), what);
         std::set<double> lengths;
         for (const Move& m : Moves(track, t + 1)) lengths.insert(Tenths(m.length));
@@ -381,5 +378,5 @@ class TestMotion : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TestMotion)
-#include "test_motion.moc"
+QTEST_APPLESS_MAIN(TestPatternMotion)
+#include "test_pattern_motion.moc"

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "TrackFacts.h"
+#include "tests/animation/TrackFacts.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ int Run(const QString& program, const QStringList& arguments) {
 
 }  // namespace
 
-class TestTools : public QObject {
+class TestPatternTools : public QObject {
   Q_OBJECT
 
  private slots:
@@ -71,5 +71,5 @@ class TestTools : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestTools)
-#include "test_tools.moc"
+QTEST_GUILESS_MAIN(TestPatternTools)
+#include "test_pattern_tools.moc"

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <span>
 
-#include "ExpectedSchedules.h"
-#include "TrackFacts.h"
+#include "tests/animation/ExpectedSchedules.h"
+#include "tests/animation/TrackFacts.h"
 
 using namespace facts;
 
@@ -57,7 +57,7 @@ void ComparePoints(const TTrack& t, int from, std::initializer_list<TPoint> poin
 
 }  // namespace
 
-class TestSchedules : public QObject {
+class TestPatternSchedules : public QObject {
   Q_OBJECT
 
  private slots:
@@ -66,23 +66,27 @@ class TestSchedules : public QObject {
       TPattern p;
       const TTrack* table;
       int count;
-      const char* item;
+      const char* key;
       int random;
     };
     const Row rows[] = {
-        {TPattern::Cocktail, CocktailTracks.data(), 40, "miCocktail", 4},
-        {TPattern::Unbelieve, UnbelieveTracks.data(), 20, "miUnbelieve", 3},
-        {TPattern::Hatuyuki, HatuyukiTracks.data(), 28, "miHatuyuki", 0},
-        {TPattern::Regular, RegularTracks.data(), 35, "miRegular", 1},
-        {TPattern::Tatumaki, TatumakiTracks.data(), 24, "miTatumaki", 2},
+        {TPattern::Cocktail, CocktailTracks.data(), 40, "cocktail", 4},
+        {TPattern::Unbelieve, UnbelieveTracks.data(), 20, "unbelieve", 3},
+        {TPattern::Hatuyuki, HatuyukiTracks.data(), 28, "hatuyuki", 0},
+        {TPattern::Regular, RegularTracks.data(), 35, "regular", 1},
+        {TPattern::Tatumaki, TatumakiTracks.data(), 24, "tatumaki", 2},
     };
     for (const Row& r : rows) {
       const TPatternEntry& e = Entry(r.p);
       QCOMPARE(e.Table, r.table);
       QCOMPARE(e.Count, r.count);
-      QCOMPARE(QString(e.MenuItem), QString(r.item));
+      QCOMPARE(QString(e.Key), QString(r.key));
+      QCOMPARE(PatternByKey(r.key), std::optional(r.p));
       QCOMPARE(e.RandomIndex, r.random);
       QCOMPARE(PatternByRandomIndex(r.random), r.p);
+    }
+    for (const char* other : {"", "random", "Cocktail", "cocktail "}) {
+      QVERIFY2(!PatternByKey(other), other);
     }
     QCOMPARE(int(sizeof(CocktailTracks) + sizeof(UnbelieveTracks) + sizeof(HatuyukiTracks) +
                  sizeof(RegularTracks) + sizeof(TatumakiTracks)),
@@ -119,27 +123,27 @@ class TestSchedules : public QObject {
   }
 
   void kindsAndMostSprites_data() {
-    QTest::addColumn<int>("pattern");
+    QTest::addColumn<TPattern>("pattern");
     QTest::addColumn<QList<int>>("kinds");  // kind, number of tracks, ...
     QTest::addColumn<int>("most");
     QTest::addColumn<int>("drawings");
-    QTest::newRow("White Xmas") << int(TPattern::Cocktail) << QList<int>{7, 9, 8, 11, 9, 8, 10, 12}
-                                << 21 << 2086;
+    QTest::newRow("White Xmas") << TPattern::Cocktail << QList<int>{7, 9, 8, 11, 9, 8, 10, 12} << 21
+                                << 2086;
     QTest::newRow("Meteor shower")
-        << int(TPattern::Unbelieve) << QList<int>{4, 4, 5, 5, 6, 11} << 13 << 887;
-    QTest::newRow("Snow fairy") << int(TPattern::Hatuyuki) << QList<int>{1, 25, 2, 3} << 28 << 3447;
+        << TPattern::Unbelieve << QList<int>{4, 4, 5, 5, 6, 11} << 13 << 887;
+    QTest::newRow("Snow fairy") << TPattern::Hatuyuki << QList<int>{1, 25, 2, 3} << 28 << 3447;
     QTest::newRow("Express delivery")
-        << int(TPattern::Regular) << QList<int>{1, 1, 7, 9, 8, 8, 9, 7, 10, 8, 11, 1, 12, 1} << 20
+        << TPattern::Regular << QList<int>{1, 1, 7, 9, 8, 8, 9, 7, 10, 8, 11, 1, 12, 1} << 20
         << 1771;
-    QTest::newRow("Present") << int(TPattern::Tatumaki)
-                             << QList<int>{11, 2, 12, 2, 13, 7, 14, 7, 15, 6} << 10 << 1023;
+    QTest::newRow("Present") << TPattern::Tatumaki << QList<int>{11, 2, 12, 2, 13, 7, 14, 7, 15, 6}
+                             << 10 << 1023;
   }
   void kindsAndMostSprites() {
-    QFETCH(int, pattern);
+    QFETCH(TPattern, pattern);
     QFETCH(QList<int>, kinds);
     QFETCH(int, most);
     QFETCH(int, drawings);
-    const TPatternEntry& e = Entry(TPattern(pattern));
+    const TPatternEntry& e = Entry(pattern);
     QMap<int, int> counted;
     for (int t = 0; t < e.Count; ++t) ++counted[e.Table[t][0].X];
     QMap<int, int> wanted;
@@ -155,16 +159,16 @@ class TestSchedules : public QObject {
   }
 
   void everyTrackKeepsItsScheduleRow_data() {
-    QTest::addColumn<int>("pattern");
-    QTest::newRow("White Xmas") << int(TPattern::Cocktail);
-    QTest::newRow("Snow fairy") << int(TPattern::Hatuyuki);
-    QTest::newRow("Express delivery") << int(TPattern::Regular);
-    QTest::newRow("Present") << int(TPattern::Tatumaki);
+    QTest::addColumn<TPattern>("pattern");
+    QTest::newRow("White Xmas") << TPattern::Cocktail;
+    QTest::newRow("Snow fairy") << TPattern::Hatuyuki;
+    QTest::newRow("Express delivery") << TPattern::Regular;
+    QTest::newRow("Present") << TPattern::Tatumaki;
   }
   void everyTrackKeepsItsScheduleRow() {
-    QFETCH(int, pattern);
-    const TPatternEntry& e = Entry(TPattern(pattern));
-    const auto rows = SchedulesOf(TPattern(pattern));
+    QFETCH(TPattern, pattern);
+    const TPatternEntry& e = Entry(pattern);
+    const auto rows = SchedulesOf(pattern);
     QCOMPARE(int(rows.size()), e.Count);
     for (const expected::Schedule& r : rows) {
       const TTrack& t = e.Table[r.track - 1];
@@ -180,7 +184,7 @@ class TestSchedules : public QObject {
       QVERIFY2(t[r.last] == r.end, what);
       // One unbroken run, first shown at step 1 or a multiple of 5.
       QVERIFY2(r.last - r.first + 1 == r.visible, what);
-      const bool oddStart = TPattern(pattern) == TPattern::Regular && r.track == 2;
+      const bool oddStart = pattern == TPattern::Regular && r.track == 2;
       QVERIFY2(r.first == 1 || r.first % 5 == 0 || (oddStart && r.first == 72), what);
       QVERIFY2(r.visible >= 15, what);
     }
@@ -454,5 +458,5 @@ class TestSchedules : public QObject {
   }
 };
 
-QTEST_APPLESS_MAIN(TestSchedules)
-#include "test_schedules.moc"
+QTEST_APPLESS_MAIN(TestPatternSchedules)
+#include "test_pattern_schedules.moc"

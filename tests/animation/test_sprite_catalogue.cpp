@@ -3,7 +3,7 @@
 
 #include "animation/SpriteCatalogue.h"
 
-class TSpriteCatalogueTest : public QObject {
+class TestSpriteCatalogue : public QObject {
   Q_OBJECT
 
   TSpriteSources sources_;
@@ -157,5 +157,5 @@ class TSpriteCatalogueTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TSpriteCatalogueTest)
-#include "tst_sprite_catalogue.moc"
+QTEST_GUILESS_MAIN(TestSpriteCatalogue)
+#include "test_sprite_catalogue.moc"

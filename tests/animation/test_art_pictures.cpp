@@ -6,7 +6,7 @@
 
 #include "animation/Pictures.h"
 #include "animation/SpriteCatalogue.h"
-#include "tests/art/BmpFile.h"
+#include "tests/fixtures/BmpFile.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ int MaskArea(const QImage& mask) {
 
 }  // namespace
 
-class TArtPicturesTest : public QObject {
+class TestArtPictures : public QObject {
   Q_OBJECT
 
  private slots:
@@ -331,5 +331,5 @@ class TArtPicturesTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TArtPicturesTest)
-#include "tst_art_pictures.moc"
+QTEST_GUILESS_MAIN(TestArtPictures)
+#include "test_art_pictures.moc"

@@ -18,7 +18,7 @@ QStringList ArtFiles(const QString& folder) {
 
 }  // namespace
 
-class TArtgenReproducibleTest : public QObject {
+class TestArtgenReproducible : public QObject {
   Q_OBJECT
 
  private slots:
@@ -49,5 +49,5 @@ class TArtgenReproducibleTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TArtgenReproducibleTest)
-#include "tst_artgen_reproducible.moc"
+QTEST_GUILESS_MAIN(TestArtgenReproducible)
+#include "test_artgen_reproducible.moc"
