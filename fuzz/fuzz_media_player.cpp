@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     player.Play();
     player.Stop();
     player.Close();
-  } catch (const EPlatformError&) {
+  } catch (const platform::EPlatformError&) {
     // Refused files and missing devices are reported, not crashed on.
   }
   return 0;

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   QString text;
   try {
     text = LoadTextFile(path);
-  } catch (const EPlatformError&) {
+  } catch (const platform::EPlatformError&) {
     Require(size > static_cast<std::size_t>(kReadMeSizeLimit));
     return 0;
   }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (pcm.Bytes.empty() || pcm.Bytes.size() % static_cast<std::size_t>(pcm.FrameBytes()) != 0) {
       std::abort();
     }
-  } catch (const EPlatformError&) {
+  } catch (const platform::EPlatformError&) {
     // A refusal with its reason is a correct answer to a bad file.
   }
   return 0;

@@ -8,7 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "tests/music/WavFixture.h"
+#include "tests/fixtures/ScratchFolder.h"
+#include "tests/fixtures/WavFixture.h"
 
 namespace {
 
