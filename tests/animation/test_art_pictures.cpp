@@ -97,6 +97,30 @@ QPointF MaskCentre(const QImage& mask) {
   return n ? QPointF(sx / n, sy / n) : QPointF();
 }
 
+double Luminance(QRgb c) {
+  return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
+}
+
+bool OpaqueAt(const QImage& mask, int x, int y) {
+  return mask.rect().contains(x, y) && Opaque(mask, x, y);
+}
+
+// Mean luminance of the silhouette's rim: opaque pixels next to clear ones.
+double EdgeLuminance(const QImage& picture, const QImage& mask) {
+  double sum = 0;
+  int n = 0;
+  for (int y = 0; y < mask.height(); ++y)
+    for (int x = 0; x < mask.width(); ++x) {
+      if (!Opaque(mask, x, y)) continue;
+      if (OpaqueAt(mask, x - 1, y) && OpaqueAt(mask, x + 1, y) && OpaqueAt(mask, x, y - 1) &&
+          OpaqueAt(mask, x, y + 1))
+        continue;
+      sum += Luminance(picture.pixel(x, y));
+      ++n;
+    }
+  return n ? sum / n : 0;
+}
+
 int MaskArea(const QImage& mask) {
   int n = 0;
   for (int y = 0; y < mask.height(); ++y)
@@ -260,6 +284,59 @@ class TestArtPictures : public QObject {
       QVERIFY2((centre - QPointF(hot.X + 0.5, hot.Y + 0.5)).manhattanLength() < 4,
                qPrintable(pair.Mask));
     }
+  }
+
+  // The orb is a light: brightest at its centre, no dark rim.
+  void orbGlowsFromCentreToRim() {
+    const QImage orb = Pixels("imgAngel");
+    const QImage mask = Pixels("imgAngelM");
+    std::vector<double> rings;
+    for (int inner = 0; inner < 12; inner += 3) {
+      double sum = 0;
+      int n = 0;
+      for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x) {
+          const double r = std::hypot(x + 0.5 - 12, y + 0.5 - 12);
+          if (r >= inner && r < inner + 3 && Opaque(mask, x, y))
+            sum += Luminance(orb.pixel(x, y)), ++n;
+        }
+      QVERIFY(n > 0);
+      rings.push_back(sum / n);
+    }
+    QVERIFY2(rings[0] > 240, qPrintable(QString::number(rings[0])));
+    for (std::size_t i = 1; i < rings.size(); ++i)
+      QVERIFY2(rings[i] < rings[i - 1], qPrintable(QString("ring %1: %2").arg(i).arg(rings[i])));
+    const double edge = EdgeLuminance(orb, mask);
+    QVERIFY2(edge > 100, qPrintable(QString::number(edge)));
+  }
+
+  // Sprites are outlined in the scene's soft slate, not near-black.
+  void spriteEdgesAreNotNearBlack_data() {
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<QString>("mask");
+    for (const TPair& pair : AllPairs())
+      QTest::newRow(qPrintable(pair.Image)) << pair.Image << pair.Mask;
+  }
+
+  void spriteEdgesAreNotNearBlack() {
+    QFETCH(QString, image);
+    QFETCH(QString, mask);
+    const double edge = EdgeLuminance(Pixels(image), Pixels(mask));
+    QVERIFY2(edge > 45, qPrintable(QString::number(edge)));
+  }
+
+  // Sprites that end their flight at the bottom of the globe land in snow
+  // heaped in front of the base's lid.
+  void baseHoldsSnowInsideTheGlass() {
+    const QImage back = Pixels("imgBack");
+    int inside = 0, light = 0;
+    for (int y = 255; y <= 278; ++y)
+      for (int x = 0; x < back.width(); ++x) {
+        if (std::hypot(x - 148.0, y - 150.0) > 133) continue;
+        ++inside;
+        light += Luminance(back.pixel(x, y)) >= 170;
+      }
+    QVERIFY2(light >= inside * 3 / 4, qPrintable(QString("%1 of %2").arg(light).arg(inside)));
   }
 
   void globeSceneUnderTheHotZones() {

@@ -1,12 +1,24 @@
 // The two songs rendered by the build: the player opens them, they are
 // 16-bit PCM of a sensible length, never clip and start and end in silence,
-// so that the loop point cannot click.
+// so that the loop point cannot click. Both are equally loud, and the bells
+// song comes back to its tune soon after the last note.
 #include <QFile>
 #include <QTest>
 
 #include "music/uSong.h"
 #include "platform/ProgramFolder.h"
 #include "platform/WavProbe.h"
+#include "tools/songsynth/Bells.h"
+#include "tools/songsynth/Loudness.h"
+#include "tools/songsynth/SongMeasures.h"
+
+namespace {
+
+songsynth::TStereo ShippedSong(const char* name) {
+  return songsynth::ReadWav(SONG_FOLDER "/" + std::string(name));
+}
+
+}  // namespace
 
 class TestShippedSongs : public QObject {
   Q_OBJECT
@@ -44,6 +56,22 @@ class TestShippedSongs : public QObject {
     for (std::size_t end : {std::size_t{0}, std::size_t{1}, count - 2, count - 1}) {
       QVERIFY2(std::abs(samples[end]) <= kQuiet, qPrintable(QString::number(samples[end])));
     }
+  }
+
+  void songsAreEquallyLoud() {
+    const songsynth::TStereo choir = ShippedSong("KeloSong1.wav");
+    const songsynth::TStereo bells = ShippedSong("KeloSong2.wav");
+    const double difference = songsynth::IntegratedLoudness(choir.Left, choir.Right) -
+                              songsynth::IntegratedLoudness(bells.Left, bells.Right);
+    QVERIFY2(std::abs(difference) <= 1.0, qPrintable(QString::number(difference)));
+  }
+
+  // From the last note of the tune round the loop to its first note.
+  void bellsLoopBackToTheTuneQuickly() {
+    const std::vector<songsynth::TNote> melody = songsynth::JingleBellsMelody();
+    const double tail =
+        ShippedSong("KeloSong2.wav").Seconds() - melody.back().Start + melody.front().Start;
+    QVERIFY2(tail > 0.0 && tail <= 3.2, qPrintable(QString::number(tail)));
   }
 };
 

@@ -13,6 +13,8 @@ namespace {
 // sixfold period apart, so A, B, C, A... reads as a steady spin.
 constexpr double kPhaseTurn[] = {0, 20, 40};
 constexpr int kTumbleFrames = 8;
+// The orb's rim glows: a pale blue line, no dark edge at all.
+constexpr TOutline kOrbOutline{0xff7088cc, 0.35};
 
 class TPictureList {
  public:
@@ -61,14 +63,14 @@ void AddTumbler(TPictureList& list, const char* base, QImage (*draw)(double),
 std::vector<TArtPicture> DrawAllPictures() {
   TPictureList list;
   list.AddScene(QStringLiteral("imgBack"), DrawGlobeScene());
-  AddPair(list, "imgAngel", CutOut(DrawOrb()));
+  AddPair(list, "imgAngel", CutOut(DrawOrb(), kOrbOutline));
   // The girl and her silhouette are kept in true colour.
-  AddPair(list, "imgSanta1", CutOut(DrawGirl()), 1, 24, 24);
-  AddPair(list, "imgSnowman", CutOut(DrawSparkle(QColor(70, 140, 255))));
-  AddPair(list, "imgSnow1", CutOut(DrawSparkle(QColor(255, 206, 40))));
-  AddPair(list, "imgSnow2", CutOut(DrawSparkle(QColor(236, 240, 255))));
+  AddPair(list, "imgSanta1", CutOut(DrawGirl(), kLightOutline), 1, 24, 24);
+  AddPair(list, "imgSnowman", CutOut(DrawSparkle(QColor(70, 140, 255)), kLightOutline));
+  AddPair(list, "imgSnow1", CutOut(DrawSparkle(QColor(255, 206, 40)), kLightOutline));
+  AddPair(list, "imgSnow2", CutOut(DrawSparkle(QColor(236, 240, 255)), kLightOutline));
   AddSnowflake(list, "imgSnow3", TFlake::Feathery);
-  AddSnowflake(list, "imgSnow4", TFlake::Disc);
+  AddSnowflake(list, "imgSnow4", TFlake::Plate);
   AddSnowflake(list, "imgSnow5", TFlake::Lacy);
   AddSnowflake(list, "imgSnow6", TFlake::Star);
   const TSpritePair headingLeft = CutOut(DrawSleighHeadingLeft());

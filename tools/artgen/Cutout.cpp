@@ -4,7 +4,6 @@ namespace artgen {
 namespace {
 
 constexpr int kOpaqueAlpha = 128;
-const QRgb kOutline = qRgb(16, 18, 38);
 
 bool Opaque(const QImage& drawing, int x, int y) {
   return x >= 0 && y >= 0 && x < drawing.width() && y < drawing.height() &&
@@ -18,13 +17,31 @@ bool TouchesOpaque(const QImage& drawing, int x, int y) {
   return false;
 }
 
-// The drawing's colour laid over the outline colour, so soft edges blend
-// into the outline instead of fading to a fringe.
-QRgb OverOutline(QRgb argb) {
-  const int a = qAlpha(argb);
-  auto blend = [&](int c, int o) { return (c * a + o * (255 - a) + 127) / 255; };
-  return qRgb(blend(qRed(argb), qRed(kOutline)), blend(qGreen(argb), qGreen(kOutline)),
-              blend(qBlue(argb), qBlue(kOutline)));
+int Blend(int from, int to, double t) {
+  return static_cast<int>(from + (to - from) * t + 0.5);
+}
+
+// The outline's tone at (x, y): its colour mixed with the mean colour of the
+// opaque pixels around.
+QRgb OutlineAt(const QImage& drawing, int x, int y, const TOutline& outline) {
+  int r = 0, g = 0, b = 0, n = 0;
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (Opaque(drawing, x + dx, y + dy)) {
+        const QRgb c = drawing.pixel(x + dx, y + dy);
+        r += qRed(c), g += qGreen(c), b += qBlue(c), ++n;
+      }
+  const QRgb tone = outline.Colour;
+  return qRgb(Blend(qRed(tone), r / n, outline.Pickup), Blend(qGreen(tone), g / n, outline.Pickup),
+              Blend(qBlue(tone), b / n, outline.Pickup));
+}
+
+// The drawing's colour laid over the outline, so soft edges blend into the
+// outline instead of fading to a fringe.
+QRgb OverOutline(QRgb argb, QRgb outline) {
+  const double a = qAlpha(argb) / 255.0;
+  return qRgb(Blend(qRed(outline), qRed(argb), a), Blend(qGreen(outline), qGreen(argb), a),
+              Blend(qBlue(outline), qBlue(argb), a));
 }
 
 }  // namespace
@@ -35,7 +52,7 @@ QImage NewCanvas(int width, int height) {
   return canvas;
 }
 
-TSpritePair CutOut(const QImage& drawing) {
+TSpritePair CutOut(const QImage& drawing, const TOutline& outline) {
   // pixel() on a premultiplied format would round; read straight ARGB.
   const QImage argb = drawing.convertToFormat(QImage::Format_ARGB32);
   TSpritePair pair{QImage(argb.size(), QImage::Format_RGB32),
@@ -44,7 +61,9 @@ TSpritePair CutOut(const QImage& drawing) {
     for (int x = 0; x < argb.width(); ++x) {
       const bool inside = TouchesOpaque(argb, x, y);
       pair.Mask.setPixel(x, y, inside ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-      pair.Picture.setPixel(x, y, inside ? OverOutline(argb.pixel(x, y)) : qRgb(0, 0, 0));
+      pair.Picture.setPixel(
+          x, y,
+          inside ? OverOutline(argb.pixel(x, y), OutlineAt(argb, x, y, outline)) : qRgb(0, 0, 0));
     }
   }
   return pair;

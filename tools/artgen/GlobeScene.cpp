@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
 
 #include "tools/artgen/Shapes.h"
 
@@ -13,6 +15,9 @@ const QColor kCapRed(196, 34, 44);
 const QColor kFur(226, 230, 242);
 const QColor kFurShade(166, 178, 206);
 const QColor kSkin(244, 200, 168);
+// The gold lid where the glass meets the base, seen from above.
+const QPointF kLidCentre(148, 268);
+const QSizeF kLidRadii(93, 9);
 
 void DrawGround(QPainter& p) {
   QLinearGradient ground(0, 0, 0, kGlobeHeight);
@@ -311,7 +316,7 @@ void DrawBase(QPainter& p) {
   gold.setColorAt(1, QColor(150, 106, 40));
   p.setBrush(gold);
   p.setPen(QPen(QColor(70, 46, 14), 1));
-  p.drawEllipse(QPointF(148, 268), 93, 9);
+  p.drawEllipse(kLidCentre, kLidRadii.width(), kLidRadii.height());
   QPainterPath band;
   band.moveTo(22, 322);
   band.cubicTo(80, 336, 216, 336, 274, 322);
@@ -319,6 +324,48 @@ void DrawBase(QPainter& p) {
   band.cubicTo(216, 343, 80, 343, 20, 328);
   band.closeSubpath();
   p.drawPath(band);
+}
+
+// The lid's front edge at x: the near half of its ellipse.
+double LidFrontY(double x) {
+  const double dx = (x - kLidCentre.x()) / kLidRadii.width();
+  return kLidCentre.y() + kLidRadii.height() * std::sqrt(std::max(0.0, 1.0 - dx * dx));
+}
+
+// Snow heaped inside the glass in front of the lid, so that whatever falls
+// to the bottom of the globe lands in snow; only the lid's near lip shows
+// below it.
+void DrawFrontDrift(QPainter& p) {
+  constexpr double kLip = 2.5;
+  QPainterPath drift;
+  drift.moveTo(0, 258);
+  drift.cubicTo(40, 252, 70, 249, 100, 251);
+  drift.cubicTo(130, 253, 160, 255, 196, 250);
+  drift.cubicTo(230, 246, 268, 252, 298, 258);
+  for (double x = 298; x >= 0; x -= 2) {
+    const bool overLid = std::abs(x - kLidCentre.x()) < kLidRadii.width();
+    drift.lineTo(x, overLid ? LidFrontY(x) - kLip : 300.0);
+  }
+  drift.closeSubpath();
+  QPainterPath glass;
+  glass.addEllipse(kGlassCentre, kGlassRadius - 1, kGlassRadius - 1);
+  QLinearGradient snow(0, 246, 0, 280);
+  snow.setColorAt(0, QColor(236, 242, 252));
+  snow.setColorAt(1, QColor(188, 202, 232));
+  p.save();
+  p.setClipPath(glass);
+  p.setPen(QPen(QColor(140, 158, 198), 1));
+  p.setBrush(snow);
+  p.drawPath(drift);
+  // A few glints in the snow.
+  TLcg random(2512);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255));
+  for (int i = 0; i < 14; ++i) {
+    const QPointF at(60 + random.Next() * 176, 256 + random.Next() * 12);
+    p.drawEllipse(at, 0.7, 0.7);
+  }
+  p.restore();
 }
 
 void DrawGarland(QPainter& p) {
@@ -385,6 +432,7 @@ QImage DrawGlobeScene() {
   p.restore();
   DrawGlass(p);
   DrawBase(p);
+  DrawFrontDrift(p);
   DrawGarland(p);
   DrawGlints(p);
   return scene;

@@ -29,7 +29,8 @@ QImage Shrunk(const QImage& large) {
 }
 
 // The hand, pixel by pixel: '#' black outline, 'o' white, '.' clear. The
-// raised finger's white tip is the hot spot.
+// index finger stands above the curled fingers and the thumb is short and
+// angled out; the raised finger's white tip is the hot spot.
 constexpr std::array<std::string_view, kIconSize> kHand = {
     "................................", "..............###...............",
     ".............#ooo#..............", ".............#ooo#..............",
@@ -38,10 +39,10 @@ constexpr std::array<std::string_view, kIconSize> kHand = {
     ".............#ooo#..............", "..........####ooo#..............",
     ".........#ooo#ooo#..............", "......####ooo#ooo#..............",
     ".....#ooo#ooo#ooo#..............", "..####ooo#ooo#ooo#..............",
-    ".#ooo#ooo#ooo#ooo########.......", ".#ooo#ooo#ooo#ooo#oooooo#.......",
-    ".#ooooooooooooooooooooooo#......", ".#oooooooooooooooooooooo#.......",
-    ".#ooooooooooooooooo#####........", ".#ooooooooooooooooo#............",
-    ".#ooooooooooooooooo#............", "..#oooooooooooooooo#............",
+    ".#ooo#ooo#ooo#ooo#....###.......", ".#ooo#ooo#ooo#ooo#...#ooo#......",
+    ".#oooooooooooooooo###ooo#.......", ".#ooooooooooooooooooooo#........",
+    ".#oooooooooooooooooooo#.........", ".#ooooooooooooooooooo#..........",
+    ".#oooooooooooooooooo#...........", "..#oooooooooooooooo#............",
     "..#oooooooooooooooo#............", "...#ooooooooooooooo#............",
     "...#ooooooooooooooo#............", "..###################...........",
     "..#ooooooooooooooooo#...........", "..#ooooooooooooooooo#...........",

@@ -9,6 +9,8 @@
 
 namespace artgen {
 
+// A ball of light: a hot white core that falls off through pale blue-white
+// to a dim blue glow at the rim, cool enough to stand out on white fur.
 QImage DrawOrb() {
   QImage canvas = NewCanvas(24, 24);
   QPainter p(&canvas);
@@ -16,12 +18,16 @@ QImage DrawOrb() {
   const QPointF centre(12, 12);
   QRadialGradient light(centre, 11);
   light.setColorAt(0, QColor(255, 255, 255));
-  light.setColorAt(0.35, QColor(250, 252, 255));
-  light.setColorAt(0.7, QColor(206, 214, 236));
-  light.setColorAt(1, QColor(120, 128, 156));
+  light.setColorAt(0.3, QColor(255, 255, 255));
+  light.setColorAt(0.55, QColor(232, 242, 255));
+  light.setColorAt(0.8, QColor(174, 204, 248));
+  light.setColorAt(1, QColor(112, 146, 218));
   p.setPen(Qt::NoPen);
   p.setBrush(light);
   p.drawEllipse(centre, 10.8, 10.8);
+  // A small glint up and to the left.
+  p.setBrush(QColor(255, 255, 255, 230));
+  p.drawEllipse(QPointF(8.6, 8.4), 1.3, 1.1);
   return canvas;
 }
 
@@ -54,14 +60,16 @@ QImage DrawGirl() {
   p.setRenderHint(QPainter::Antialiasing);
   const QColor line(60, 62, 96);
 
-  // The glow of light above her head.
-  QRadialGradient glow(QPointF(22.5, 7), 9);
-  glow.setColorAt(0, QColor(255, 255, 236));
-  glow.setColorAt(0.5, QColor(255, 236, 150));
-  glow.setColorAt(1, QColor(200, 150, 60));
-  p.setPen(Qt::NoPen);
-  p.setBrush(glow);
-  p.drawEllipse(QPointF(22.5, 7), 9, 5.5);
+  // A halo of light floating above her head: a bright ring seen a little
+  // from above, the sky showing through its middle.
+  QLinearGradient ring(0, 2, 0, 10);
+  ring.setColorAt(0, QColor(255, 250, 214));
+  ring.setColorAt(1, QColor(255, 214, 110));
+  p.setPen(QPen(QBrush(ring), 2.2));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QPointF(22.5, 5.8), 8.2, 3.3);
+  p.setPen(QPen(QColor(255, 255, 240), 0.9));
+  p.drawArc(QRectF(14.3, 2.5, 16.4, 6.6), 200 * 16, 140 * 16);
 
   // Sleeves first, so the dress covers their roots.
   p.setPen(QPen(line, 1));

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
 
 #include "tools/artgen/Cutout.h"
 #include "tools/artgen/Shapes.h"
@@ -15,8 +16,12 @@ const QColor kIce(206, 228, 255);
 const QColor kIceDeep(150, 186, 236);
 constexpr double kArm = 12.0;
 
+// Line widths stay in pixels when a flake is drawn smaller, so small flakes
+// keep their crisp strokes.
 void Pen(QPainter& p, const QColor& colour, double width) {
-  p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  pen.setCosmetic(true);
+  p.setPen(pen);
 }
 
 // Draws `arm` six times around the centre, the painter turned for each.
@@ -46,27 +51,29 @@ void Feathery(QPainter& p) {
   p.drawPath(StarPath({0, 0}, 3.6, 2.4, 6));
 }
 
-void Disc(QPainter& p) {
+// A hexagonal plate with ridges to its corners, and from each corner a
+// short branch with two twigs.
+void Plate(QPainter& p) {
+  constexpr double kPlate = 6.4;
   SixFold(p, [&] {
-    Pen(p, kIce, 2.0);
-    p.drawLine(QPointF(0, -6), QPointF(0, -kArm + 0.5));
-    p.save();
-    p.rotate(30);
-    Pen(p, kIceDeep, 1.6);
-    p.drawLine(QPointF(0, -6), QPointF(0, -9.5));
-    p.restore();
+    Pen(p, kIce, 1.8);
+    p.drawLine(QPointF(0, -kPlate), QPointF(0, -kArm + 0.8));
+    Pen(p, Qt::white, 1.2);
+    p.drawLine(QPointF(0, -9.0), QPointF(-2.0, -10.6));
+    p.drawLine(QPointF(0, -9.0), QPointF(2.0, -10.6));
   });
-  QRadialGradient face({0, 0}, 7.5);
+  const double flat = std::sqrt(3.0) / 2.0;  // a hexagon's inradius over its corner radius
+  QRadialGradient face({0, 0}, kPlate);
   face.setColorAt(0, Qt::white);
-  face.setColorAt(0.7, kIce);
+  face.setColorAt(0.6, kIce);
   face.setColorAt(1, kIceDeep);
-  Pen(p, kIceDeep.darker(130), 1);
+  Pen(p, kIceDeep.darker(125), 1);
   p.setBrush(face);
-  p.drawPath(StarPath({0, 0}, 7.6, 6.6, 6, 30));
-  Pen(p, kIceDeep, 1);
+  p.drawPath(StarPath({0, 0}, kPlate, kPlate * flat, 6));
+  Pen(p, kIceDeep, 0.9);
   p.setBrush(Qt::NoBrush);
-  p.drawPath(StarPath({0, 0}, 4.2, 3.6, 6, 30));
-  SixFold(p, [&] { p.drawLine(QPointF(0, -1.2), QPointF(0, -3.6)); });
+  p.drawPath(StarPath({0, 0}, 3.2, 3.2 * flat, 6));
+  SixFold(p, [&] { p.drawLine(QPointF(0, -3.2), QPointF(0, -kPlate + 0.6)); });
 }
 
 void Lacy(QPainter& p) {
@@ -109,6 +116,21 @@ void Star(QPainter& p) {
   p.drawEllipse(QPointF(0, 0), 2.2, 2.2);
 }
 
+// Each kind of flake falls at its own size, so the snowfall has depth.
+double SizeOf(TFlake flake) {
+  switch (flake) {
+    case TFlake::Feathery:
+      return 1.0;
+    case TFlake::Lacy:
+      return 0.86;
+    case TFlake::Plate:
+      return 0.76;
+    case TFlake::Star:
+      return 0.64;
+  }
+  return 1.0;
+}
+
 }  // namespace
 
 QImage DrawSnowflake(TFlake flake, double turnDegrees) {
@@ -117,12 +139,13 @@ QImage DrawSnowflake(TFlake flake, double turnDegrees) {
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(14, 14);
   p.rotate(turnDegrees);
+  p.scale(SizeOf(flake), SizeOf(flake));
   switch (flake) {
     case TFlake::Feathery:
       Feathery(p);
       break;
-    case TFlake::Disc:
-      Disc(p);
+    case TFlake::Plate:
+      Plate(p);
       break;
     case TFlake::Lacy:
       Lacy(p);

@@ -11,7 +11,7 @@ QImage DrawGirl();                       // 45 x 57
 QImage DrawSparkle(const QColor& core);  // 25 x 25
 QImage DrawSleighHeadingLeft();          // 100 x 50
 
-enum class TFlake { Feathery, Disc, Lacy, Star };
+enum class TFlake { Feathery, Plate, Lacy, Star };
 QImage DrawSnowflake(TFlake flake, double turnDegrees);  // 28 x 28
 
 // 32 x 32, turned clockwise about the centre.

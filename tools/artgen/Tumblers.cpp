@@ -82,46 +82,61 @@ void GreenGift(QPainter& p) {
   Bow(p, ribbon, QPointF(16, 9.5));
 }
 
+// The bear sits with its arms out and wears a red scarf: the scarf parts
+// head from body and the arms stand clear, so it still reads as a bear when
+// tilted half a quarter.
 void TeddyBear(QPainter& p) {
   const QColor fur(150, 92, 50);
-  const QColor tan(222, 180, 130);
+  const QColor tan(226, 186, 136);
   const QColor pink(246, 156, 180);
-  p.setPen(QPen(kLine, 1));
+  const QColor scarf(214, 40, 52);
+  p.setPen(QPen(kLine, 1.1));
   // Legs and arms behind the body, with pink pads.
   p.setBrush(fur);
-  for (const QPointF at : {QPointF(11.5, 25), QPointF(20.5, 25)}) p.drawEllipse(at, 3.4, 3.4);
-  for (const QPointF at : {QPointF(8.6, 18.5), QPointF(23.4, 18.5)}) p.drawEllipse(at, 2.8, 3.4);
+  for (const QPointF at : {QPointF(11.2, 25.2), QPointF(20.8, 25.2)}) p.drawEllipse(at, 3.5, 3.3);
+  for (const double side : {-1.0, 1.0}) {
+    p.save();
+    p.translate(16 + side * 7.6, 19.0);
+    p.rotate(side * -35);
+    p.drawEllipse(QPointF(0, 0), 2.5, 3.8);
+    p.restore();
+  }
   p.setBrush(pink);
-  for (const QPointF at : {QPointF(11.5, 26), QPointF(20.5, 26)}) p.drawEllipse(at, 1.8, 1.6);
-  for (const QPointF at : {QPointF(8.2, 20), QPointF(23.8, 20)}) p.drawEllipse(at, 1.6, 1.5);
+  for (const QPointF at : {QPointF(11.2, 26.2), QPointF(20.8, 26.2)}) p.drawEllipse(at, 1.9, 1.6);
 
-  QRadialGradient body(QPointF(14.5, 17), 9);
+  QRadialGradient body(QPointF(14.5, 18), 9);
   body.setColorAt(0, fur.lighter(125));
   body.setColorAt(1, fur.darker(120));
   p.setBrush(body);
-  p.drawEllipse(QPointF(16, 20), 6.2, 6.6);
+  p.drawEllipse(QPointF(16, 20.5), 5.8, 6.2);
   p.setPen(Qt::NoPen);
   p.setBrush(tan);
-  p.drawEllipse(QPointF(16, 21.5), 3.4, 3.6);
+  p.drawEllipse(QPointF(16, 22), 3.2, 3.4);
+
+  // The scarf under the chin, its end hanging to one side.
+  p.setPen(QPen(kLine, 1));
+  p.setBrush(scarf);
+  p.drawRoundedRect(QRectF(10.4, 14.6, 11.2, 3.0), 1.4, 1.4);
+  p.drawRect(QRectF(18.2, 16.4, 2.6, 4.6));
 
   // Head: ears, face, muzzle, eyes, nose.
-  p.setPen(QPen(kLine, 1));
+  p.setPen(QPen(kLine, 1.1));
   p.setBrush(fur);
-  for (const QPointF at : {QPointF(10.8, 6.6), QPointF(21.2, 6.6)}) p.drawEllipse(at, 2.9, 2.9);
+  for (const QPointF at : {QPointF(10.6, 5.6), QPointF(21.4, 5.6)}) p.drawEllipse(at, 2.9, 2.9);
   p.setBrush(pink);
-  for (const QPointF at : {QPointF(10.8, 6.6), QPointF(21.2, 6.6)}) p.drawEllipse(at, 1.5, 1.5);
-  QRadialGradient head(QPointF(14.5, 9.5), 8);
-  head.setColorAt(0, fur.lighter(130));
-  head.setColorAt(1, fur.darker(115));
+  for (const QPointF at : {QPointF(10.6, 5.6), QPointF(21.4, 5.6)}) p.drawEllipse(at, 1.5, 1.5);
+  QRadialGradient head(QPointF(14.5, 8.5), 8);
+  head.setColorAt(0, fur.lighter(135));
+  head.setColorAt(1, fur.darker(110));
   p.setBrush(head);
-  p.drawEllipse(QPointF(16, 11), 6.4, 5.8);
+  p.drawEllipse(QPointF(16, 10), 6.4, 5.6);
   p.setPen(Qt::NoPen);
   p.setBrush(tan);
-  p.drawEllipse(QPointF(16, 13), 2.9, 2.2);
+  p.drawEllipse(QPointF(16, 12.2), 3.1, 2.3);
   p.setBrush(QColor(20, 12, 12));
-  p.drawEllipse(QPointF(13.4, 10), 0.95, 1.05);
-  p.drawEllipse(QPointF(18.6, 10), 0.95, 1.05);
-  p.drawEllipse(QPointF(16, 12.3), 1.2, 0.85);
+  p.drawEllipse(QPointF(13.3, 9), 1.0, 1.1);
+  p.drawEllipse(QPointF(18.7, 9), 1.0, 1.1);
+  p.drawEllipse(QPointF(16, 11.4), 1.3, 0.9);
 }
 
 }  // namespace

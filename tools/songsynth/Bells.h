@@ -1,10 +1,17 @@
 #pragma once
 // "Jingle Bells" (James Lord Pierpont, 1857), its refrain on chimes over
-// sleigh bells.
-#include "tools/songsynth/Dsp.h"
+// bass bells, chords and sleigh bells.
+#include <vector>
+
+#include "tools/songsynth/Score.h"
+#include "tools/songsynth/Song.h"
 
 namespace songsynth {
 
-TMix RenderJingleBells();
+// Stems: chimes (the tune), accompaniment, sleighbells.
+TSong RenderJingleBells();
+
+// The tune's notes as struck, one octave under the chimes' pitch.
+std::vector<TNote> JingleBellsMelody();
 
 }  // namespace songsynth

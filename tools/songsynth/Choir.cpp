@@ -17,17 +17,34 @@ constexpr double kAttack = 0.1;       // a sung onset swells in
 constexpr double kRelease = 0.1;      // as long as the attack: legato notes sum to one
 constexpr double kRepeatGap = 0.035;  // a breath between two notes of one pitch
 constexpr double kFinalRelease = 1.2;
+constexpr double kSopranoGain = 1.0, kAltoGain = 0.2, kTenorGain = 0.22, kBassGain = 0.3;
 
 struct TFormant {
-  double Hz, Bandwidth, Gain;
+  double Hz, Bandwidth;
 };
 using TVowel = std::array<TFormant, 5>;
 
-// The vowel "ah", with a low body resonance for warmth.
-constexpr TVowel kHighAh{
-    {{300, 250, 0.35}, {850, 90, 1.0}, {1220, 100, 0.5}, {2810, 140, 0.18}, {3300, 200, 0.08}}};
-constexpr TVowel kLowAh{
-    {{220, 200, 0.45}, {730, 80, 1.0}, {1090, 90, 0.5}, {2440, 120, 0.2}, {3000, 150, 0.1}}};
+// The open vowel "ah", sung: a high first formant, and the third to fifth
+// close together, the ring that carries a voice at 2 to 3.5 kHz.
+constexpr TVowel kHighAh{{{880, 90}, {1300, 110}, {2800, 160}, {3300, 200}, {3900, 260}}};
+constexpr TVowel kLowAh{{{740, 80}, {1150, 100}, {2500, 140}, {2900, 180}, {3400, 240}}};
+// Brightness of the glottal source: above this the pulse train falls off by
+// 6 dB more per octave.
+constexpr double kSourceRollOffHz = 3000.0;
+constexpr double kLipRadiation = 0.9;
+
+// The choir swells over the last two lines and settles for the final chord.
+constexpr double kSwellStart = kLeadIn + 48 * kSecondsPerEighth;
+constexpr double kSwellRise = 12 * kSecondsPerEighth;
+constexpr double kSettleStart = kLeadIn + 69 * kSecondsPerEighth;
+constexpr double kSettle = 6 * kSecondsPerEighth;
+constexpr double kSwellDb = 3.0, kSettleDb = 1.5;
+
+double Swell(double t) {
+  const double db =
+      kSwellDb * Ramp(t - kSwellStart, kSwellRise) - kSettleDb * Ramp(t - kSettleStart, kSettle);
+  return std::pow(10.0, db / 20.0);
+}
 
 struct TPart {
   std::vector<TNote> Notes;
@@ -72,12 +89,12 @@ double Saw(double phase, double step) {
 
 void Sing(TMix& mix, const TPart& part, const TSinger& singer, TRng& rng) {
   const std::vector<TNote>& notes = part.Notes;
-  std::vector<TBandPass> formants;
-  for (const TFormant& f : *part.Vowel) formants.emplace_back(f.Hz, f.Bandwidth);
+  std::vector<TResonator> tract;
+  for (const TFormant& f : *part.Vowel) tract.emplace_back(f.Hz, f.Bandwidth);
   const double end = notes.back().Start + notes.back().Length + kFinalRelease + singer.Delay;
   const double glide = 1.0 - std::exp(-1.0 / (0.03 * kRate));
-  const double lowPass = 1.0 - std::exp(-2.0 * kPi * 1200.0 / kRate);
-  double note = notes.front().Pitch, phase = rng.Uniform(), body = 0.0;
+  const double lowPass = 1.0 - std::exp(-2.0 * kPi * kSourceRollOffHz / kRate);
+  double note = notes.front().Pitch, phase = rng.Uniform(), body = 0.0, lastVoice = 0.0;
   std::size_t k = 0;
   for (std::size_t i = 0; i < static_cast<std::size_t>(end * kRate); ++i) {
     const double t = static_cast<double>(i) / kRate - singer.Delay;
@@ -93,11 +110,12 @@ void Sing(TMix& mix, const TPart& part, const TSinger& singer, TRng& rng) {
     body += (Saw(phase, step) - body) * lowPass;
     const double envelope = Envelope(t, notes, k);
     const double source = body + 0.02 * (rng.Uniform() - 0.5);
-    double voice = 0.0;
-    for (std::size_t f = 0; f < formants.size(); ++f) {
-      voice += (*part.Vowel)[f].Gain * formants[f].Step(source);
-    }
-    mix.Add(i, voice * envelope * part.Gain, singer.Pan);
+    double voice = source;
+    for (TResonator& formant : tract) voice = formant.Step(voice);
+    // Sound leaving the lips gains 6 dB per octave: the open, forward tone.
+    const double radiated = voice - kLipRadiation * lastVoice;
+    lastVoice = voice;
+    mix.Add(i, radiated * envelope * Swell(t) * part.Gain, singer.Pan);
   }
 }
 
@@ -117,7 +135,9 @@ void SingSection(TMix& mix, const TPart& part, TRng& rng) {
   }
 }
 
-std::vector<TNote> Melody() {
+}  // namespace
+
+std::vector<TNote> SilentNightMelody() {
   return Timed(
       {{G4, 1.5}, {A4, .5}, {G4, 1},   {E4, 3},                       // Silent night,
        {G4, 1.5}, {A4, .5}, {G4, 1},   {E4, 3},                       // holy night,
@@ -132,6 +152,8 @@ std::vector<TNote> Melody() {
        {C4, 9}},                                                      // peace.
       kLeadIn, kSecondsPerEighth);
 }
+
+namespace {
 
 // The harmony, one chord per dotted quarter, sung by alto, tenor and bass.
 enum TChord { kC, kF, kG, kG7, kEnd };
@@ -150,15 +172,23 @@ std::vector<TNote> Harmony(std::size_t voice) {
 
 }  // namespace
 
-TMix RenderSilentNight() {
-  TMix mix;
+TSong RenderSilentNight() {
   TRng rng(1818);
-  SingSection(mix, {Melody(), &kHighAh, 0.9, 0.0}, rng);
-  SingSection(mix, {Harmony(0), &kHighAh, 0.45, -0.4}, rng);
-  SingSection(mix, {Harmony(1), &kLowAh, 0.45, 0.4}, rng);
-  SingSection(mix, {Harmony(2), &kLowAh, 0.55, 0.0}, rng);
-  AddReverb(mix, 0.3, 0.86);
-  return mix;
+  // The melody stands in front: the other sections sing well under it.
+  const std::array<std::pair<const char*, TPart>, 4> sections{{
+      {"soprano", {SilentNightMelody(), &kHighAh, kSopranoGain, 0.0}},
+      {"alto", {Harmony(0), &kHighAh, kAltoGain, -0.4}},
+      {"tenor", {Harmony(1), &kLowAh, kTenorGain, 0.4}},
+      {"bass", {Harmony(2), &kLowAh, kBassGain, 0.0}},
+  }};
+  TSong song;
+  for (const auto& [name, part] : sections) {
+    TMix mix;
+    SingSection(mix, part, rng);
+    AddReverb(mix, 0.3, 0.86);
+    song.Stems.push_back({name, std::move(mix)});
+  }
+  return song;
 }
 
 }  // namespace songsynth

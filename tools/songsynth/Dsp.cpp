@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
-#include <stdexcept>
 
 namespace songsynth {
 
@@ -49,6 +47,19 @@ double TBandPass::Step(double x) {
   const double y = b0_ * x + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
   x2_ = x1_;
   x1_ = x;
+  y2_ = y1_;
+  y1_ = y;
+  return y;
+}
+
+TResonator::TResonator(double hz, double bandwidthHz) {
+  c_ = -std::exp(-2.0 * kPi * bandwidthHz / kRate);
+  b_ = 2.0 * std::exp(-kPi * bandwidthHz / kRate) * std::cos(2.0 * kPi * hz / kRate);
+  a_ = 1.0 - b_ - c_;
+}
+
+double TResonator::Step(double x) {
+  const double y = a_ * x + b_ * y1_ + c_ * y2_;
   y2_ = y1_;
   y1_ = y;
   return y;
@@ -110,10 +121,6 @@ std::vector<float> Reverberate(const std::vector<float>& in, const std::vector<f
   return out;
 }
 
-void Put(std::ofstream& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 }  // namespace
 
 void AddReverb(TMix& mix, double wet, double roomSize) {
@@ -127,59 +134,6 @@ void AddReverb(TMix& mix, double wet, double roomSize) {
     mix.Left[i] = static_cast<float>((1.0 - wet) * mix.Left[i] + wet * left[i]);
     mix.Right[i] = static_cast<float>((1.0 - wet) * mix.Right[i] + wet * right[i]);
   }
-}
-
-namespace {
-
-float Peak(const TMix& mix, std::size_t frame) {
-  return std::max(std::abs(mix.Left[frame]), std::abs(mix.Right[frame]));
-}
-
-// The frame count up to the last sound above -60 dB of the peak, and a
-// moment more: trailing silence would only lengthen the pause at the loop.
-std::size_t AudibleFrames(const TMix& mix, float peak) {
-  std::size_t end = mix.Frames();
-  while (end > 0 && Peak(mix, end - 1) < peak * 0.001f) --end;
-  return std::min(mix.Frames(), end + kRate / 5);
-}
-
-}  // namespace
-
-void WriteSong(TMix mix, double fadeOutSeconds, const std::string& path) {
-  float peak = 0.0f;
-  for (std::size_t i = 0; i < mix.Frames(); ++i) peak = std::max(peak, Peak(mix, i));
-  if (peak <= 0.0f) throw std::runtime_error("silent song");
-  const std::size_t frames = AudibleFrames(mix, peak);
-  const double gain = std::pow(10.0, -1.0 / 20.0) / peak;
-  const double length = static_cast<double>(frames) / kRate;
-
-  std::ofstream out(path, std::ios::binary);
-  if (!out) throw std::runtime_error("cannot write " + path);
-  const std::uint32_t dataBytes = static_cast<std::uint32_t>(frames * 4);
-  out.write("RIFF", 4);
-  Put(out, 36 + dataBytes, 4);
-  out.write("WAVEfmt ", 8);
-  Put(out, 16, 4);
-  Put(out, 1, 2);  // PCM
-  Put(out, 2, 2);
-  Put(out, kRate, 4);
-  Put(out, kRate * 4, 4);
-  Put(out, 4, 2);
-  Put(out, 16, 2);
-  out.write("data", 4);
-  Put(out, dataBytes, 4);
-  for (std::size_t i = 0; i < frames; ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    // Both ends fade to silence, so the restart begins and ends quietly.
-    const double fade = Ramp(t, 0.01) * (1.0 - Ramp(t - (length - fadeOutSeconds), fadeOutSeconds));
-    for (float sample : {mix.Left[i], mix.Right[i]}) {
-      const long value = std::lround(sample * gain * fade * 32767.0);
-      Put(out,
-          static_cast<std::uint16_t>(static_cast<std::int16_t>(std::clamp(value, -32767L, 32767L))),
-          2);
-    }
-  }
-  if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace songsynth

@@ -46,11 +46,22 @@ class TBandPass {
   double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
 
-// Eight damped combs and four all-passes per side, the classic small room.
-void AddReverb(TMix& mix, double wet, double roomSize);
+// One resonance of a cascade formant filter: unity gain at 0 Hz and a peak
+// at its centre. In a chain, resonators add up their peaks without leaving
+// notches between them, as a vocal tract does.
+class TResonator {
+ public:
+  TResonator(double hz, double bandwidthHz);
+  double Step(double x);
 
-// Scales the mix to a peak of -1 dBFS, fades both ends to silence so that
-// the song loops without a click, and writes 16-bit stereo PCM.
-void WriteSong(TMix mix, double fadeOutSeconds, const std::string& path);
+ private:
+  double a_ = 0, b_ = 0, c_ = 0;
+  double y1_ = 0, y2_ = 0;
+};
+
+// Eight damped combs and four all-passes per side, the classic small room.
+// The room hears the two sides summed, so reverberating the parts of a song
+// one by one gives the same sum as reverberating the whole.
+void AddReverb(TMix& mix, double wet, double roomSize);
 
 }  // namespace songsynth

@@ -1,6 +1,8 @@
 // Renders the two songs the snow globe plays into the folder given as the
-// only argument. The output depends on nothing but this program.
+// last argument; with --stems, every part of each song as a file of its own
+// instead. The output depends on nothing but this program.
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <string>
 
@@ -8,14 +10,22 @@
 #include "tools/songsynth/Choir.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: songsynth <output folder>\n");
+  const bool stems = argc == 3 && std::strcmp(argv[1], "--stems") == 0;
+  if (argc != 2 && !stems) {
+    std::fprintf(stderr, "usage: songsynth [--stems] <output folder>\n");
     return 2;
   }
-  const std::string folder = std::string(argv[1]) + "/";
+  const std::string folder = std::string(argv[argc - 1]) + "/";
   try {
-    songsynth::WriteSong(songsynth::RenderSilentNight(), 1.5, folder + "KeloSong1.wav");
-    songsynth::WriteSong(songsynth::RenderJingleBells(), 1.5, folder + "KeloSong2.wav");
+    const songsynth::TSong songs[] = {songsynth::RenderSilentNight(),
+                                      songsynth::RenderJingleBells()};
+    for (int i = 0; i < 2; ++i) {
+      const std::string name = folder + "KeloSong" + std::to_string(i + 1);
+      if (stems)
+        songsynth::WriteStems(songs[i], name);
+      else
+        songsynth::WriteSong(songs[i], name + ".wav");
+    }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "songsynth: %s\n", error.what());
     return 1;
