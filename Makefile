@@ -8,7 +8,8 @@ BUILD ?= build
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libsdl2-dev \
             fonts-ipafont-gothic xvfb xauth imagemagick x11-apps x11-utils libbenchmark-dev \
-            sox clang-format clang libclang-rt-14-dev
+            sox clang-format libxcb1-dev qt6-wayland weston openbox xdotool \
+            clang libclang-rt-14-dev
 
 .PHONY: setup build run test bench format sanitize-build test-sanitize fuzz-smoke
 setup:

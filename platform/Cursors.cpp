@@ -1,6 +1,7 @@
 #include "platform/Cursors.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMap>
 #include <QPixmap>
@@ -40,8 +41,22 @@ void SetCursor(int number, const QCursor& cursor) {
   Table().insert(number, cursor);
 }
 
-QCursor CursorAt(int number) {
-  return Table().value(number, QCursor(Qt::ArrowCursor));
+QCursor CursorAt(int number, qreal devicePixelRatio) {
+  const QCursor cursor = Table().value(number, QCursor(Qt::ArrowCursor));
+  return ScaledCursor(cursor, qMax(1, qRound(devicePixelRatio)));
+}
+
+QCursor ScaledCursor(const QCursor& cursor, int factor) {
+  const QPixmap picture = cursor.pixmap();
+  if (factor < 2 || picture.isNull()) return cursor;
+  QPixmap scaled =
+      picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  scaled.setDevicePixelRatio(factor);
+  // Qt's X11 plugin hands the hot spot to the server as it is, in device
+  // pixels; Wayland takes it in logical pixels and scales it itself.
+  const int hotSpotScale = QGuiApplication::platformName() == QLatin1String("xcb") ? factor : 1;
+  const QPoint hotSpot = cursor.hotSpot() * hotSpotScale;
+  return QCursor(scaled, hotSpot.x(), hotSpot.y());
 }
 
 }  // namespace platform

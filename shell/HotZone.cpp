@@ -11,7 +11,13 @@ THotZone::THotZone(QWidget* parent, const QRect& place, int cursorNumber)
 }
 
 void THotZone::RefreshCursor() {
-  setCursor(platform::CursorAt(cursorNumber_));
+  setCursor(platform::CursorAt(cursorNumber_, devicePixelRatio()));
+}
+
+// A move to a screen of another scale needs the cursor drawn for it.
+bool THotZone::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal) RefreshCursor();
+  return QWidget::event(event);
 }
 
 void THotZone::mousePressEvent(QMouseEvent* event) {

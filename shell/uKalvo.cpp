@@ -121,7 +121,7 @@ void TfmKalvo::closeEvent(QCloseEvent* event) {
 void TfmKalvo::showEvent(QShowEvent* event) {
   if (!shownOnce_) {
     shownOnce_ = true;
-    CentreOnScreen(*this);
+    platform::CentreOnScreen(*this);
   }
   QMainWindow::showEvent(event);
 }

@@ -3,12 +3,13 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
 #include "platform/Fonts.h"
-#include "windows/Credits.h"
 #include "platform/Placement.h"
+#include "windows/Credits.h"
 
 TAboutBox* AboutBox = nullptr;
 
@@ -34,6 +35,24 @@ QPalette PanelPalette(const QPalette& base) {
   palette.setColor(QPalette::Dark, QColor(128, 128, 128));
   return palette;
 }
+
+// Paints a picture label's pixmap stretched to the label, each pixel an
+// even block on a scaled screen: a label left to itself smooths a picture
+// that it enlarges.
+class TBlockPainter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label == nullptr || event->type() != QEvent::Paint) return false;
+    QPainter painter(label);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(label->rect(), label->pixmap());
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -63,7 +82,7 @@ void TAboutBox::BuildComponents() {
   imgIcon1 = new QLabel(Panel1);
   imgIcon1->setObjectName(QStringLiteral("imgIcon1"));
   imgIcon1->setGeometry(kIconPlace);
-  imgIcon1->setScaledContents(true);
+  imgIcon1->installEventFilter(new TBlockPainter(imgIcon1));
   imgIcon1->setPixmap(QPixmap(QStringLiteral(":/assets/imgIcon1.ico")));
 
   Version = new QLabel(Panel1);
@@ -112,7 +131,7 @@ int TAboutBox::ShowModal() {
 
 void TAboutBox::showEvent(QShowEvent* event) {
   if (!placed_) {
-    CentreOnScreen(*this);
+    platform::CentreOnScreen(*this);
     placed_ = true;
   }
   QDialog::showEvent(event);

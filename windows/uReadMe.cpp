@@ -72,7 +72,7 @@ void TfmReadMe::showEvent(QShowEvent* event) {
   // task bar, say), not from a hidden-to-shown transition of our own.
   if (!event->spontaneous()) {
     if (!placed_) {
-      CentreOnScreen(*this);
+      platform::CentreOnScreen(*this);
       placed_ = true;
     }
     FormShow();
