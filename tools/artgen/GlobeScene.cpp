@@ -19,6 +19,15 @@ const QColor kSkin(244, 200, 168);
 const QPointF kLidCentre(148, 268);
 const QSizeF kLidRadii(93, 9);
 
+// A point in `area` from two draws of `random`, y first. The draws are
+// separate statements because the order in which a call's arguments are
+// evaluated differs between compilers, and with it the picture.
+QPointF RandomPoint(TLcg& random, const QRectF& area) {
+  const double y = area.top() + random.Next() * area.height();
+  const double x = area.left() + random.Next() * area.width();
+  return {x, y};
+}
+
 void DrawGround(QPainter& p) {
   QLinearGradient ground(0, 0, 0, kGlobeHeight);
   ground.setColorAt(0, QColor(60, 60, 66));
@@ -41,7 +50,7 @@ void DrawSky(QPainter& p) {
   TLcg random(1225);
   p.setPen(Qt::NoPen);
   for (int i = 0; i < 70; ++i) {
-    const QPointF at(13 + random.Next() * 272, 15 + random.Next() * 250);
+    const QPointF at = RandomPoint(random, QRectF(13, 15, 272, 250));
     const double r = 0.6 + random.Next() * 0.9;
     p.setBrush(QColor(200, 215, 245, 70 + static_cast<int>(random.Next() * 70)));
     p.drawEllipse(at, r, r);
@@ -358,7 +367,7 @@ void DrawFrontDrift(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255));
   for (int i = 0; i < 14; ++i) {
-    const QPointF at(60 + random.Next() * 176, 256 + random.Next() * 12);
+    const QPointF at = RandomPoint(random, QRectF(60, 256, 176, 12));
     p.drawEllipse(at, 0.7, 0.7);
   }
   p.restore();
